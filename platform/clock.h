@@ -1,0 +1,46 @@
+#pragma once
+// Time source of the layer. The program runs on the steady clock; tests install a FakeClock and
+// move time themselves, so every timer, tick count and blocking wait is deterministic.
+
+#include <cstdint>
+
+namespace platform {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual std::int64_t NowMs() = 0;
+  // Blocks for ms milliseconds. The real clock keeps repainting meanwhile; the fake clock just
+  // moves its time forward.
+  virtual void Wait(std::int64_t ms) = 0;
+};
+
+class SteadyClock : public Clock {
+ public:
+  std::int64_t NowMs() override;
+  void Wait(std::int64_t ms) override;
+};
+
+class FakeClock : public Clock {
+ public:
+  explicit FakeClock(std::int64_t start = 0) : now_(start) {}
+  std::int64_t NowMs() override { return now_; }
+  void Wait(std::int64_t ms) override {
+    if (ms > 0) now_ += ms;
+  }
+  void Set(std::int64_t ms) { now_ = ms; }
+
+ private:
+  std::int64_t now_;
+};
+
+// The clock in force; a SteadyClock until SetClock is called. The layer does not own the clock.
+Clock& CurrentClock();
+void SetClock(Clock* clock);  // nullptr goes back to the steady clock
+
+// Milliseconds of the current clock, wrapped to 32 bits like a system tick count.
+std::uint32_t GetTickCount();
+// A blocking wait: our queue and user input are held, the screen keeps repainting.
+void Sleep(std::int64_t ms);
+
+}  // namespace platform

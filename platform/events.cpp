@@ -1,0 +1,240 @@
+// Our own message queue and one-shot timers, run by the host toolkit's loop in the program and by
+// RunUntilIdle/AdvanceBy in tests.
+
+#include <QApplication>
+#include <QTimer>
+#include <algorithm>
+#include <deque>
+#include <limits>
+
+#include "platform/clock.h"
+#include "platform/window_impl.h"
+
+namespace platform {
+namespace {
+
+struct Posted {
+  Window* window;
+  unsigned msg;
+  WParam wParam;
+  LParam lParam;
+};
+
+struct Timer {
+  Window* window;
+  unsigned id;
+  std::int64_t deadline;
+  std::uint64_t order;
+  TimerProc callback;
+};
+
+struct Queue {
+  std::deque<Posted> posted;
+  std::vector<Timer> timers;
+  std::uint64_t armed = 0;
+  bool quit = false;
+  int quitCode = 0;
+  int held = 0;
+  QTimer* pump = nullptr;
+};
+
+Queue& TheQueue() {
+  static Queue queue;
+  return queue;
+}
+
+std::vector<Timer>::iterator FindTimer(Window* window, unsigned id) {
+  auto& timers = TheQueue().timers;
+  return std::find_if(timers.begin(), timers.end(),
+                      [&](const Timer& t) { return t.window == window && t.id == id; });
+}
+
+// The due timer with the earliest deadline, ties in arming order.
+std::vector<Timer>::iterator DueTimer(std::int64_t now) {
+  auto& timers = TheQueue().timers;
+  auto best = timers.end();
+  for (auto it = timers.begin(); it != timers.end(); ++it) {
+    if (it->deadline > now) continue;
+    if (best == timers.end() || it->deadline < best->deadline ||
+        (it->deadline == best->deadline && it->order < best->order)) {
+      best = it;
+    }
+  }
+  return best;
+}
+
+void RunPump() {
+  Queue& q = TheQueue();
+  if (q.held > 0) return;
+  RunUntilIdle();
+  if (q.quit) {
+    QCoreApplication::exit(q.quitCode);
+    return;
+  }
+  detail::QueueChanged();
+}
+
+}  // namespace
+
+namespace detail {
+
+void QueueChanged() {
+  Queue& q = TheQueue();
+  if (QCoreApplication::instance() == nullptr || q.held > 0) return;
+  if (q.pump == nullptr) {
+    q.pump = new QTimer(QCoreApplication::instance());
+    q.pump->setSingleShot(true);
+    QObject::connect(q.pump, &QTimer::timeout, &RunPump);
+  }
+  std::int64_t delay = -1;
+  if (!q.posted.empty() || q.quit || NextWindowToPaint() != nullptr) {
+    delay = 0;
+  } else if (dynamic_cast<FakeClock*>(&CurrentClock()) == nullptr) {
+    delay = NextTimerDelay();  // fake time never moves by itself
+  }
+  if (delay < 0) {
+    q.pump->stop();
+    return;
+  }
+  const int ms = static_cast<int>(std::min<std::int64_t>(delay, std::numeric_limits<int>::max()));
+  if (!q.pump->isActive() || q.pump->remainingTime() > ms) q.pump->start(ms);
+}
+
+void HoldQueue(bool hold) {
+  Queue& q = TheQueue();
+  q.held += hold ? 1 : -1;
+  if (q.held == 0) QueueChanged();
+}
+
+void ForgetWindow(Window* window) {
+  Queue& q = TheQueue();
+  std::erase_if(q.posted, [&](const Posted& p) { return p.window == window; });
+  std::erase_if(q.timers, [&](const Timer& t) { return t.window == window; });
+}
+
+}  // namespace detail
+
+bool PostMessage(Window* window, unsigned msg, WParam wParam, LParam lParam) {
+  if (window != nullptr && !IsWindow(window)) return false;
+  TheQueue().posted.push_back({window, msg, wParam, lParam});
+  detail::QueueChanged();
+  return true;
+}
+
+LResult SendMessage(Window* window, unsigned msg, WParam wParam, LParam lParam) {
+  if (!IsWindow(window) || !window->windowClass || !window->windowClass->proc) return 0;
+  // The handler may replace its own class record; keep the callable alive for the call.
+  const auto windowClass = window->windowClass;
+  return windowClass->proc(window, msg, wParam, lParam);
+}
+
+void PostQuitMessage(int exitCode) {
+  Queue& q = TheQueue();
+  q.quit = true;
+  q.quitCode = exitCode;
+  detail::QueueChanged();
+}
+
+bool QuitPosted() {
+  return TheQueue().quit;
+}
+int QuitCode() {
+  return TheQueue().quitCode;
+}
+
+bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback) {
+  if (window != nullptr && !IsWindow(window)) return false;
+  Queue& q = TheQueue();
+  const std::int64_t deadline = CurrentClock().NowMs() + delayMs;
+  auto it = FindTimer(window, id);
+  if (it != q.timers.end()) q.timers.erase(it);
+  q.timers.push_back({window, id, deadline, q.armed++, std::move(callback)});
+  detail::QueueChanged();
+  return true;
+}
+
+bool KillTimer(Window* window, unsigned id) {
+  auto it = FindTimer(window, id);
+  if (it == TheQueue().timers.end()) return false;
+  TheQueue().timers.erase(it);
+  return true;
+}
+
+bool HasTimer(Window* window, unsigned id) {
+  return FindTimer(window, id) != TheQueue().timers.end();
+}
+
+std::int64_t NextTimerDelay() {
+  const auto& timers = TheQueue().timers;
+  if (timers.empty()) return -1;
+  std::int64_t earliest = std::numeric_limits<std::int64_t>::max();
+  for (const Timer& t : timers)
+    earliest = std::min(earliest, t.deadline);
+  return std::max<std::int64_t>(0, earliest - CurrentClock().NowMs());
+}
+
+bool DispatchOne() {
+  Queue& q = TheQueue();
+  if (!q.posted.empty()) {
+    const Posted p = q.posted.front();
+    q.posted.pop_front();
+    if (p.window != nullptr) SendMessage(p.window, p.msg, p.wParam, p.lParam);
+    return true;
+  }
+  if (Window* window = detail::NextWindowToPaint()) {
+    SendMessage(window, WM_PAINT, 0, 0);
+    // A handler that never validates would be painted for ever.
+    if (IsWindow(window)) ValidateRect(window, nullptr);
+    return true;
+  }
+  auto due = DueTimer(CurrentClock().NowMs());
+  if (due != q.timers.end()) {
+    Timer timer = std::move(*due);
+    q.timers.erase(due);
+    if (timer.callback) {
+      timer.callback(timer.window, timer.id);
+    } else if (timer.window != nullptr) {
+      SendMessage(timer.window, WM_TIMER, timer.id, 0);
+    }
+    return true;
+  }
+  return false;
+}
+
+int RunUntilIdle() {
+  int count = 0;
+  while (DispatchOne())
+    ++count;
+  return count;
+}
+
+void AdvanceBy(std::int64_t ms) {
+  auto* fake = dynamic_cast<FakeClock*>(&CurrentClock());
+  if (fake == nullptr) {
+    Sleep(ms);
+    RunUntilIdle();
+    return;
+  }
+  const std::int64_t target = fake->NowMs() + std::max<std::int64_t>(ms, 0);
+  RunUntilIdle();
+  for (;;) {
+    const std::int64_t delay = NextTimerDelay();
+    if (delay < 0 || fake->NowMs() + delay > target) break;
+    fake->Set(fake->NowMs() + delay);
+    RunUntilIdle();
+  }
+  if (fake->NowMs() < target) fake->Set(target);
+  RunUntilIdle();
+}
+
+int RunMessageLoop() {
+  Queue& q = TheQueue();
+  if (!q.quit) {
+    detail::QueueChanged();
+    QApplication::exec();
+  }
+  q.quit = false;  // the quit message is taken off the queue
+  return q.quitCode;
+}
+
+}  // namespace platform

@@ -1,0 +1,111 @@
+#include "platform/instance.h"
+
+#include <QApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QWidget>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include "platform/window_impl.h"
+
+namespace platform {
+
+class NamedLock {
+ public:
+  int fd = -1;
+};
+
+namespace {
+
+std::string RuntimeDir() {
+  const char* dir = std::getenv("XDG_RUNTIME_DIR");
+  if (dir != nullptr && *dir != '\0' && ::access(dir, W_OK) == 0) return dir;
+  return "/tmp";
+}
+
+// Per user, so that two people on one machine each get their own copy.
+std::string PathFor(const std::string& name, const char* suffix) {
+  std::string safe;
+  for (char c : name)
+    safe += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return RuntimeDir() + "/" + safe + "-" + std::to_string(::getuid()) + suffix;
+}
+
+bool Raise(Window* window) {
+  if (!IsWindow(window)) return false;
+  QWidget* frame = window->frame;
+  if (frame->isMinimized()) frame->showNormal();
+  QWidget* target = QApplication::activeModalWidget();
+  if (target == nullptr) target = frame;
+  if (target->isMinimized()) target->showNormal();
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    target->raise();
+    target->activateWindow();
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (QApplication::activeWindow() == target) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+NamedLock* CreateNamedLock(const std::string& name, bool* alreadyExists) {
+  if (alreadyExists != nullptr) *alreadyExists = false;
+  const std::string path = PathFor(name, ".lock");
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd < 0) return nullptr;
+  // The lock goes with the process, so a killed copy never blocks the next start.
+  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    ::close(fd);
+    if (alreadyExists != nullptr) *alreadyExists = errno == EWOULDBLOCK;
+    return nullptr;
+  }
+  auto* lock = new NamedLock;
+  lock->fd = fd;
+  return lock;
+}
+
+void CloseNamedLock(NamedLock* lock) {
+  if (lock == nullptr) return;
+  ::close(lock->fd);
+  delete lock;
+}
+
+bool BringRunningInstanceToFront(const std::string& className) {
+  QLocalSocket socket;
+  socket.connectToServer(QString::fromStdString(PathFor(className, ".sock")));
+  if (!socket.waitForConnected(1000)) return false;
+  socket.write("raise\n");
+  socket.flush();
+  if (!socket.waitForReadyRead(3000)) return false;
+  return socket.readLine().trimmed() == "1";
+}
+
+bool ListenForRaiseRequests(Window* window) {
+  if (!IsWindow(window) || window->parent != nullptr) return false;
+  const QString path = QString::fromStdString(PathFor(window->windowClass->name, ".sock"));
+  // The server dies with the window's frame.
+  auto* server = new QLocalServer(window->frame);
+  QLocalServer::removeServer(path);  // left behind by a copy that was killed
+  if (!server->listen(path)) {
+    delete server;
+    return false;
+  }
+  QObject::connect(server, &QLocalServer::newConnection, server, [server, window] {
+    while (QLocalSocket* client = server->nextPendingConnection()) {
+      QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+      QObject::connect(client, &QLocalSocket::readyRead, client, [client, window] {
+        if (!client->canReadLine()) return;
+        client->readAll();
+        client->write(Raise(window) ? "1\n" : "0\n");
+        client->flush();
+      });
+    }
+  });
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,507 @@
+// Windows with retained surfaces: each self-painted window keeps its pixels in a QImage that the
+// paint handlers draw into; the widget only copies it to the screen.
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "platform/internal.h"
+#include "platform/window_impl.h"
+
+namespace platform {
+namespace {
+
+struct Registry {
+  std::map<std::string, std::shared_ptr<ClassRecord>> classes;  // by lower-case name
+  std::vector<Window*> windows;
+  std::uint64_t serial = 0;
+  Window* focus = nullptr;
+  Window* capture = nullptr;
+};
+
+Registry& Reg() {
+  static Registry registry;
+  return registry;
+}
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+  return s;
+}
+
+QRect ToQRect(const Rect& r) {
+  return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+QImage NewSurface(int width, int height, Color fill) {
+  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+  image.fill(detail::ToQColor(fill));
+  return image;
+}
+
+// What the client area of the window shows: its surface with its visible children over it.
+void Compose(Window* window, QPainter& painter, QPoint at) {
+  painter.drawImage(at, window->surface);
+  for (auto it = window->children.rbegin(); it != window->children.rend(); ++it) {
+    Window* child = *it;
+    if (!child->visible) continue;
+    Compose(child, painter, at + QPoint(child->rect.left, child->rect.top));
+  }
+}
+
+QImage ComposeClient(Window* window) {
+  QImage image(window->surface.size(), QImage::Format_RGB32);
+  QPainter painter(&image);
+  Compose(window, painter, QPoint(0, 0));
+  return image;
+}
+
+// Copies the pixels at `area` of a parent's screen picture into a window's surface.
+void KeepPicture(Window* window, const QImage& screen, const QRect& area, QPoint windowOrigin) {
+  const QRect local = area.translated(-windowOrigin).intersected(window->surface.rect());
+  if (local.isEmpty()) return;
+  QPainter painter(&window->surface);
+  painter.drawImage(local.topLeft(), screen, local.translated(windowOrigin));
+}
+
+}  // namespace
+
+SurfaceWidget::SurfaceWidget(Window* owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
+  if (owner_ == nullptr) return;
+  QPainter painter(this);
+  const QRect area = event->rect();
+  painter.drawImage(area.topLeft(), owner_->surface, area);
+}
+
+void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
+  if (owner_ == nullptr || event->button() != Qt::LeftButton) return;
+  const QPoint p = event->position().toPoint();
+  SendMessage(owner_, WM_LBUTTONDOWN, 0, MakeLParam(p.x(), p.y()));
+}
+
+void SurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (owner_ == nullptr || event->button() != Qt::LeftButton) return;
+  const QPoint p = event->position().toPoint();
+  SendMessage(owner_, WM_LBUTTONUP, 0, MakeLParam(p.x(), p.y()));
+}
+
+namespace detail {
+
+const std::vector<Window*>& AllWindows() {
+  return Reg().windows;
+}
+
+Window* NextWindowToPaint() {
+  for (Window* w : Reg().windows) {
+    if (!w->invalid.isEmpty() && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+QImage* SurfaceOf(Window* window) {
+  return IsWindow(window) ? &window->surface : nullptr;
+}
+
+void SurfaceChanged(Window* window) {
+  if (IsWindow(window) && window->widget != nullptr) window->widget->update();
+}
+
+}  // namespace detail
+
+bool RegisterClass(const WindowClass& windowClass) {
+  const std::string key = Lower(windowClass.name);
+  if (key.empty() || Reg().classes.count(key) != 0) return false;
+  auto record = std::make_shared<ClassRecord>();
+  record->name = windowClass.name;
+  record->proc = windowClass.proc;
+  record->background = windowClass.background;
+  Reg().classes[key] = record;
+  return true;
+}
+
+bool UnregisterClass(const std::string& name) {
+  const std::string key = Lower(name);
+  for (Window* w : Reg().windows) {
+    if (Lower(w->windowClass->name) == key) return false;  // still in use
+  }
+  return Reg().classes.erase(key) != 0;
+}
+
+bool IsClassRegistered(const std::string& name) {
+  return Reg().classes.count(Lower(name)) != 0;
+}
+
+bool SetClassBackground(const std::string& name, Color background) {
+  auto it = Reg().classes.find(Lower(name));
+  if (it == Reg().classes.end()) return false;
+  it->second->background = background;
+  return true;
+}
+
+Window* CreateWindow(const std::string& className, const std::string& title, unsigned style, int x,
+                     int y, int width, int height, Window* parent, int id) {
+  auto it = Reg().classes.find(Lower(className));
+  if (it == Reg().classes.end() || QApplication::instance() == nullptr) return nullptr;
+  if ((style & WS_CHILD) != 0 && !IsWindow(parent)) return nullptr;
+  width = std::clamp(width, 1, 16384);
+  height = std::clamp(height, 1, 16384);
+
+  auto* window = new Window;
+  window->windowClass = it->second;
+  window->title = title;
+  window->style = style;
+  window->id = id;
+  window->serial = Reg().serial++;
+  window->surface = NewSurface(width, height, it->second->background);
+  window->enabled = (style & WS_DISABLED) == 0;
+
+  if ((style & WS_CHILD) != 0) {
+    window->parent = parent;
+    window->widget = new SurfaceWidget(window, parent->widget);
+    window->frame = window->widget;
+    window->widget->setGeometry(x, y, width, height);
+    window->widget->lower();  // a newer child lies under the older ones
+    window->rect = {x, y, x + width, y + height};
+    parent->children.push_back(window);
+  } else {
+    auto* frame = new QWidget;
+    frame->setWindowTitle(QString::fromStdString(title));
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    window->widget = new SurfaceWidget(window, frame);
+    window->widget->setFixedSize(width, height);
+    layout->addWidget(window->widget);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    window->frame = frame;
+    if (x != kDefaultPosition && y != kDefaultPosition) frame->move(x, y);
+    window->rect = {x, y, x + width, y + height};
+  }
+  window->widget->setEnabled(window->enabled);
+  Reg().windows.push_back(window);
+
+  if (SendMessage(window, WM_CREATE, 0, 0) == -1) {
+    DestroyWindow(window);
+    return nullptr;
+  }
+  if ((style & WS_VISIBLE) != 0) ShowWindow(window, SW_SHOW);
+  return window;
+}
+
+bool IsWindow(Window* window) {
+  if (window == nullptr) return false;
+  const auto& all = Reg().windows;
+  return std::find(all.begin(), all.end(), window) != all.end();
+}
+
+bool DestroyWindow(Window* window) {
+  if (!IsWindow(window) || window->destroying) return false;
+  window->destroying = true;
+  SendMessage(window, WM_DESTROY, 0, 0);
+  while (!window->children.empty())
+    DestroyWindow(window->children.front());
+  detail::ForgetWindow(window);
+  Registry& reg = Reg();
+  if (reg.focus == window) reg.focus = nullptr;
+  if (reg.capture == window) reg.capture = nullptr;
+  if (window->parent != nullptr) std::erase(window->parent->children, window);
+  std::erase(reg.windows, window);
+  window->widget->Detach();
+  if (window->parent == nullptr || !IsWindow(window->parent)) {
+    window->frame->hide();
+    window->frame->deleteLater();
+  } else {
+    window->widget->hide();
+    window->widget->deleteLater();
+  }
+  delete window;
+  return true;
+}
+
+Window* GetParent(Window* window) {
+  return IsWindow(window) ? window->parent : nullptr;
+}
+int GetDlgCtrlID(Window* window) {
+  return IsWindow(window) ? window->id : 0;
+}
+
+Window* GetDlgItem(Window* parent, int id) {
+  if (!IsWindow(parent)) return nullptr;
+  for (Window* child : parent->children) {
+    if (child->id == id) return child;
+  }
+  return nullptr;
+}
+
+std::string GetClassName(Window* window) {
+  return IsWindow(window) ? window->windowClass->name : std::string();
+}
+
+Window* FindWindow(const std::string& className) {
+  const std::string key = Lower(className);
+  for (Window* w : Reg().windows) {
+    if (w->parent == nullptr && Lower(w->windowClass->name) == key) return w;
+  }
+  return nullptr;
+}
+
+bool SetWindowText(Window* window, const std::string& text) {
+  if (!IsWindow(window)) return false;
+  window->title = text;
+  if (window->parent == nullptr) window->frame->setWindowTitle(QString::fromStdString(text));
+  return true;
+}
+
+std::string GetWindowText(Window* window) {
+  return IsWindow(window) ? window->title : "";
+}
+
+bool ShowWindow(Window* window, int command) {
+  if (!IsWindow(window)) return false;
+  const bool was = window->visible;
+  const bool show = command != SW_HIDE;
+  if (show == was && command != SW_MINIMIZE && command != SW_RESTORE) return was;
+  window->visible = show;
+  if (window->parent == nullptr) {
+    if (command == SW_MINIMIZE) {
+      window->frame->showMinimized();
+    } else if (command == SW_RESTORE) {
+      window->frame->showNormal();
+    } else {
+      window->frame->setVisible(show);
+    }
+  } else {
+    window->widget->setVisible(show);
+    if (show) {
+      InvalidateRect(window, nullptr, true);
+    } else {
+      InvalidateRect(window->parent, &window->rect, true);
+    }
+  }
+  if (show && !was && window->parent == nullptr) InvalidateRect(window, nullptr, true);
+  return was;
+}
+
+bool IsWindowVisible(Window* window) {
+  for (Window* w = window; w != nullptr; w = w->parent) {
+    if (!IsWindow(w) || !w->visible) return false;
+  }
+  return true;
+}
+
+bool EnableWindow(Window* window, bool enable) {
+  if (!IsWindow(window)) return false;
+  const bool wasDisabled = !window->enabled;
+  window->enabled = enable;
+  window->widget->setEnabled(enable);
+  if (!enable && Reg().capture == window) ReleaseCapture();
+  return wasDisabled;
+}
+
+bool IsWindowEnabled(Window* window) {
+  return IsWindow(window) && window->enabled;
+}
+
+Rect GetClientRect(Window* window) {
+  if (!IsWindow(window)) return {};
+  return {0, 0, window->surface.width(), window->surface.height()};
+}
+
+Rect GetWindowRect(Window* window) {
+  if (!IsWindow(window)) return {};
+  if (window->parent == nullptr) {
+    const QPoint origin = window->widget->mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y(), origin.x() + window->surface.width(),
+            origin.y() + window->surface.height()};
+  }
+  return window->rect;
+}
+
+bool MoveWindow(Window* window, int x, int y, int width, int height, bool repaint) {
+  if (!IsWindow(window)) return false;
+  width = std::clamp(width, 1, 16384);
+  height = std::clamp(height, 1, 16384);
+  if (window->parent == nullptr) {
+    window->frame->move(x, y);
+    window->rect = {x, y, x + window->surface.width(), y + window->surface.height()};
+    return true;
+  }
+  Window* parent = window->parent;
+  const Rect old = window->rect;
+  const Rect now{x, y, x + width, y + height};
+  const bool resized = width != old.Width() || height != old.Height();
+  QImage screen;
+  if (!repaint && window->visible) screen = ComposeClient(parent);
+
+  if (resized) {
+    QImage surface = NewSurface(width, height, window->windowClass->background);
+    QPainter(&surface).drawImage(0, 0, window->surface);
+    window->surface = surface;
+    InvalidateRect(window, nullptr, true);
+  }
+  window->rect = now;
+  window->widget->setGeometry(x, y, width, height);
+  if (!window->visible) return true;
+
+  if (repaint) {
+    const QRegion left = QRegion(ToQRect(old)).subtracted(QRegion(ToQRect(now)));
+    for (const QRect& r : left) {
+      const Rect area{r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+      InvalidateRect(parent, &area, true);
+    }
+    UpdateWindow(window);
+    return true;
+  }
+  // Without a repaint the screen must look exactly as before the move.
+  KeepPicture(window, screen, ToQRect(now), QPoint(now.left, now.top));
+  const QRect vacated = ToQRect(old);
+  KeepPicture(parent, screen, vacated, QPoint(0, 0));
+  for (Window* sibling : parent->children) {
+    if (sibling == window || !sibling->visible) continue;
+    KeepPicture(sibling, screen, vacated, QPoint(sibling->rect.left, sibling->rect.top));
+    detail::SurfaceChanged(sibling);
+  }
+  detail::SurfaceChanged(parent);
+  detail::SurfaceChanged(window);
+  return true;
+}
+
+Window* SetFocus(Window* window) {
+  Window* previous = GetFocus();
+  if (window != nullptr && !IsWindow(window)) return previous;
+  Reg().focus = window;
+  if (window != nullptr) window->widget->setFocus(Qt::OtherFocusReason);
+  return previous;
+}
+
+Window* GetFocus() {
+  return IsWindow(Reg().focus) ? Reg().focus : nullptr;
+}
+
+Window* SetCapture(Window* window) {
+  Window* previous = GetCapture();
+  Reg().capture = IsWindow(window) ? window : nullptr;
+  return previous;
+}
+
+bool ReleaseCapture() {
+  Reg().capture = nullptr;
+  return true;
+}
+
+Window* GetCapture() {
+  return IsWindow(Reg().capture) ? Reg().capture : nullptr;
+}
+
+bool InvalidateRect(Window* window, const Rect* rect, bool erase) {
+  if (!IsWindow(window)) return false;
+  const QRect client = window->surface.rect();
+  const QRect area = rect != nullptr ? ToQRect(*rect).intersected(client) : client;
+  if (!area.isEmpty()) window->invalid += area;
+  // As with the system this imitates, one erase request erases the whole update region.
+  if (erase) window->eraseInvalid = true;
+  detail::QueueChanged();
+  return true;
+}
+
+bool ValidateRect(Window* window, const Rect* rect) {
+  if (!IsWindow(window)) return false;
+  if (rect == nullptr) {
+    window->invalid = QRegion();
+  } else {
+    window->invalid -= ToQRect(*rect);
+  }
+  if (window->invalid.isEmpty()) window->eraseInvalid = false;
+  return true;
+}
+
+bool GetUpdateRect(Window* window, Rect* rect) {
+  if (!IsWindow(window) || window->invalid.isEmpty()) {
+    if (rect != nullptr) *rect = {};
+    return false;
+  }
+  const QRect box = window->invalid.boundingRect();
+  if (rect != nullptr) *rect = {box.left(), box.top(), box.right() + 1, box.bottom() + 1};
+  return true;
+}
+
+bool UpdateWindow(Window* window) {
+  if (!IsWindow(window)) return false;
+  if (!window->invalid.isEmpty() && IsWindowVisible(window)) {
+    SendMessage(window, WM_PAINT, 0, 0);
+    if (IsWindow(window)) ValidateRect(window, nullptr);
+  }
+  return true;
+}
+
+Dc* BeginPaint(Window* window, PaintStruct* paint) {
+  if (!IsWindow(window)) return nullptr;
+  QRegion clip = window->invalid;
+  if (window->eraseInvalid && !clip.isEmpty()) {
+    QPainter painter(&window->surface);
+    const QColor background = detail::ToQColor(window->windowClass->background);
+    for (const QRect& r : clip)
+      painter.fillRect(r, background);
+  }
+  if (paint != nullptr) {
+    GetUpdateRect(window, &paint->paintRect);
+    paint->erase = window->eraseInvalid;
+  }
+  // An empty update region still clips every drawing away.
+  if (clip.isEmpty()) clip = QRegion(-2, -2, 1, 1);
+  window->invalid = QRegion();
+  window->eraseInvalid = false;
+  Dc* dc = detail::MakeSurfaceDc(window, &window->surface, clip);
+  if (paint != nullptr) paint->dc = dc;
+  return dc;
+}
+
+void EndPaint(Window* window, const PaintStruct* paint) {
+  if (paint != nullptr && paint->dc != nullptr) detail::FreeSurfaceDc(paint->dc);
+  detail::SurfaceChanged(window);
+}
+
+Dc* GetDC(Window* window) {
+  if (!IsWindow(window)) return nullptr;
+  return detail::MakeSurfaceDc(window, &window->surface, QRegion());
+}
+
+bool ReleaseDC(Window* window, Dc* dc) {
+  if (dc == nullptr) return false;
+  detail::FreeSurfaceDc(dc);
+  detail::SurfaceChanged(window);
+  return true;
+}
+
+LResult DefWindowProc(Window* window, unsigned msg, WParam, LParam) {
+  switch (msg) {
+    case WM_PAINT: {
+      PaintStruct paint;
+      BeginPaint(window, &paint);
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+Image Screenshot(Window* window) {
+  if (!IsWindow(window)) return Image();
+  auto data = std::make_unique<Image::Data>();
+  data->image = ComposeClient(window);
+  return Image(std::move(data));
+}
+
+}  // namespace platform

@@ -1,0 +1,127 @@
+#pragma once
+// Windows: classes with a handler and a background brush, top-level and child windows with
+// retained surfaces, invalidation, painting, input state, and the message queue and timers.
+
+#include <functional>
+#include <string>
+
+#include "platform/types.h"
+
+namespace platform {
+
+class Window;  // opaque handle; lives from CreateWindow to DestroyWindow
+class Image;
+
+using WindowProc = std::function<LResult(Window*, unsigned msg, WParam, LParam)>;
+using TimerProc = std::function<void(Window*, unsigned id)>;
+
+struct WindowClass {
+  std::string name;
+  WindowProc proc;
+  Color background = Rgb(255, 255, 255);  // solid brush that erases the window
+};
+
+bool RegisterClass(const WindowClass& windowClass);
+bool UnregisterClass(const std::string& name);
+bool IsClassRegistered(const std::string& name);
+// Replaces the background brush of a class (and of every window of it).
+bool SetClassBackground(const std::string& name, Color background);
+
+// Window styles.
+enum : unsigned {
+  WS_CHILD = 0x4000'0000,
+  WS_VISIBLE = 0x1000'0000,
+  WS_DISABLED = 0x0800'0000,
+  WS_TABSTOP = 0x0001'0000,
+};
+
+// Creates a window of a registered class. A top-level window (no parent) gets a client area of
+// width x height at (x, y) on the desktop, or where the desktop puts it when x or y is
+// kDefaultPosition. A child is placed at (x, y) in its parent's client area. The class handler
+// receives WM_CREATE before this returns; a handler answering -1 makes creation fail.
+constexpr int kDefaultPosition = static_cast<int>(0x8000'0000);
+Window* CreateWindow(const std::string& className, const std::string& title, unsigned style, int x,
+                     int y, int width, int height, Window* parent, int id);
+// Sends WM_DESTROY, drops the window's timers and posted messages, and frees it and its children.
+bool DestroyWindow(Window* window);
+bool IsWindow(Window* window);
+
+Window* GetParent(Window* window);
+int GetDlgCtrlID(Window* window);
+Window* GetDlgItem(Window* parent, int id);
+std::string GetClassName(Window* window);
+Window* FindWindow(const std::string& className);  // a top-level window of that class
+
+bool SetWindowText(Window* window, const std::string& text);
+std::string GetWindowText(Window* window);
+
+enum : int { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5, SW_MINIMIZE = 6, SW_RESTORE = 9 };
+// Returns whether the window was visible before.
+bool ShowWindow(Window* window, int command);
+bool IsWindowVisible(Window* window);            // its own flag and every ancestor's
+bool EnableWindow(Window* window, bool enable);  // returns whether it was disabled before
+bool IsWindowEnabled(Window* window);
+
+Rect GetClientRect(Window* window);  // (0, 0, width, height)
+// The window's rectangle in its parent's client coordinates (desktop coordinates of the client
+// area for a top-level window).
+Rect GetWindowRect(Window* window);
+// Moves and sizes a window. With repaint, the area it leaves is invalidated (erased) in the parent
+// and the window repaints at once. Without, nothing is repainted: the screen keeps showing what it
+// showed, the moved window's old pixels stay where they were and its new place keeps the picture
+// that was there before.
+bool MoveWindow(Window* window, int x, int y, int width, int height, bool repaint);
+
+Window* SetFocus(Window* window);  // returns the window that had the focus
+Window* GetFocus();
+Window* SetCapture(Window* window);
+bool ReleaseCapture();
+Window* GetCapture();
+
+// Marks a rectangle (the whole client area when rect is null) for repainting. With erase, the
+// next paint first fills the invalid region with the class background.
+bool InvalidateRect(Window* window, const Rect* rect, bool erase);
+bool ValidateRect(Window* window, const Rect* rect);
+// The bounding box of the invalid region; false when nothing is invalid.
+bool GetUpdateRect(Window* window, Rect* rect);
+// Paints the window at once (a sent WM_PAINT) if any part of it is invalid.
+bool UpdateWindow(Window* window);
+
+LResult DefWindowProc(Window* window, unsigned msg, WParam wParam, LParam lParam);
+
+// --- Message queue and timers -------------------------------------------------------------------
+
+bool PostMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
+LResult SendMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
+void PostQuitMessage(int exitCode);
+bool QuitPosted();
+int QuitCode();
+
+// Arms a one-shot timer keyed by (window, id); arming again replaces the earlier one. When due it
+// calls the callback, or with no callback delivers WM_TIMER (wParam = id) to the window. It fires
+// once; killing it afterwards is harmless.
+bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback = {});
+bool KillTimer(Window* window, unsigned id);
+bool HasTimer(Window* window, unsigned id);
+
+// Dispatches one thing in this order: the oldest posted message; else a paint for a window with
+// an invalid region (oldest window first); else the due timer with the earliest deadline (ties in
+// arming order). Returns false when nothing was due.
+bool DispatchOne();
+// Dispatches until nothing is due at the current time. Returns the number of dispatches.
+int RunUntilIdle();
+// Moves the (fake) clock forward by ms, firing every timer that falls due on the way at its own
+// deadline, and runs until idle at each step.
+void AdvanceBy(std::int64_t ms);
+// Milliseconds until the earliest armed timer is due (0 if overdue), or -1 with none armed.
+std::int64_t NextTimerDelay();
+
+// Runs the window system's loop until PostQuitMessage; returns the exit code.
+int RunMessageLoop();
+
+// --- Screens -------------------------------------------------------------------------------------
+
+// What the window shows, with its visible children composed over it.
+Image Screenshot(Window* window);
+
+}  // namespace platform

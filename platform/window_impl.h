@@ -1,0 +1,73 @@
+#pragma once
+// The window record and the widget that shows its surface; private to the layer.
+
+#include <QImage>
+#include <QRegion>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace platform {
+
+struct ClassRecord {
+  std::string name;
+  WindowProc proc;
+  Color background = 0;
+};
+
+class SurfaceWidget;
+
+class Window {
+ public:
+  std::shared_ptr<ClassRecord> windowClass;
+  std::string title;
+  unsigned style = 0;
+  int id = 0;
+  std::uint64_t serial = 0;  // creation order
+  Window* parent = nullptr;
+  std::vector<Window*> children;  // z-order, topmost first (creation order)
+  QWidget* frame = nullptr;       // the top-level widget, or the widget itself for a child
+  SurfaceWidget* widget = nullptr;
+  QImage surface;
+  Rect rect;  // in the parent's client coordinates (desktop for a top-level window)
+  QRegion invalid;
+  bool eraseInvalid = false;
+  bool visible = false;
+  bool enabled = true;
+  bool destroying = false;
+};
+
+class SurfaceWidget : public QWidget {
+ public:
+  SurfaceWidget(Window* owner, QWidget* parent);
+  Window* owner() const { return owner_; }
+  void Detach() { owner_ = nullptr; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  Window* owner_;
+};
+
+namespace detail {
+
+// Every live window in creation order.
+const std::vector<Window*>& AllWindows();
+// The queue and the timers forget a window that is being destroyed.
+void ForgetWindow(Window* window);
+// Something was posted, invalidated or armed: the host loop should run our queue soon.
+void QueueChanged();
+// While held (a blocking wait), the host loop does not run our queue.
+void HoldQueue(bool hold);
+// The first visible window with an invalid region, or null.
+Window* NextWindowToPaint();
+
+}  // namespace detail
+}  // namespace platform
