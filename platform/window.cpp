@@ -1,7 +1,11 @@
 // Windows with retained surfaces: each self-painted window keeps its pixels in a QImage that the
 // paint handlers draw into; the widget only copies it to the screen.
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -44,6 +48,10 @@ QImage NewSurface(int width, int height, Color fill) {
 
 // What the client area of the window shows: its surface with its visible children over it.
 void Compose(Window* window, QPainter& painter, QPoint at) {
+  if (window->surfaceWidget == nullptr) {
+    painter.drawImage(at, detail::GrabControl(window));
+    return;
+  }
   painter.drawImage(at, window->surface);
   for (auto it = window->children.rbegin(); it != window->children.rend(); ++it) {
     Window* child = *it;
@@ -66,6 +74,52 @@ void KeepPicture(Window* window, const QImage& screen, const QRect& area, QPoint
   QPainter painter(&window->surface);
   painter.drawImage(local.topLeft(), screen, local.translated(windowOrigin));
 }
+
+// The desktop window of a top-level window: its close box, activation and minimising become
+// messages, and the keys of a dialog (arrows, Enter) act among its buttons.
+class TopFrame : public QWidget {
+ public:
+  explicit TopFrame(Window* window) : window_(window) {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  }
+  void Forget() { window_ = nullptr; }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress || window_ == nullptr) return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button == nullptr || button->window() != this) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      button->click();
+      return true;
+    }
+    if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
+      focusNextPrevChild(key == Qt::Key_Right || key == Qt::Key_Down);
+      return true;
+    }
+    return false;
+  }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    event->ignore();
+    if (window_ != nullptr) SendMessage(window_, WM_CLOSE, 0, 0);
+  }
+  void changeEvent(QEvent* event) override {
+    QWidget::changeEvent(event);
+    if (window_ == nullptr) return;
+    if (event->type() == QEvent::ActivationChange) {
+      const unsigned state = isActiveWindow() ? WA_ACTIVE : WA_INACTIVE;
+      SendMessage(window_, WM_ACTIVATE, state | (isMinimized() ? 0x10000u : 0u), 0);
+    } else if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+      SendMessage(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    }
+  }
+
+ private:
+  Window* window_;
+};
 
 }  // namespace
 
@@ -101,7 +155,7 @@ const std::vector<Window*>& AllWindows() {
 
 Window* NextWindowToPaint() {
   for (Window* w : Reg().windows) {
-    if (!w->invalid.isEmpty() && IsWindowVisible(w)) return w;
+    if (w->surfaceWidget != nullptr && !w->invalid.isEmpty() && IsWindowVisible(w)) return w;
   }
   return nullptr;
 }
@@ -149,35 +203,63 @@ bool SetClassBackground(const std::string& name, Color background) {
 Window* CreateWindow(const std::string& className, const std::string& title, unsigned style, int x,
                      int y, int width, int height, Window* parent, int id) {
   auto it = Reg().classes.find(Lower(className));
-  if (it == Reg().classes.end() || QApplication::instance() == nullptr) return nullptr;
+  std::shared_ptr<ClassRecord> windowClass;
+  if (it != Reg().classes.end()) {
+    windowClass = it->second;
+  } else {
+    windowClass = std::make_shared<ClassRecord>();  // a control of the toolkit's own
+    windowClass->name = className;
+  }
+  if (QApplication::instance() == nullptr) return nullptr;
   if ((style & WS_CHILD) != 0 && !IsWindow(parent)) return nullptr;
+  const bool control = it == Reg().classes.end();
+  if (control && (style & WS_CHILD) == 0) return nullptr;
   width = std::clamp(width, 1, 16384);
   height = std::clamp(height, 1, 16384);
 
   auto* window = new Window;
-  window->windowClass = it->second;
+  window->windowClass = windowClass;
   window->title = title;
   window->style = style;
   window->id = id;
   window->serial = Reg().serial++;
-  window->surface = NewSurface(width, height, it->second->background);
+  window->surface = NewSurface(width, height, windowClass->background);
   window->enabled = (style & WS_DISABLED) == 0;
 
   if ((style & WS_CHILD) != 0) {
     window->parent = parent;
-    window->widget = new SurfaceWidget(window, parent->widget);
+    if (control) {
+      window->widget = detail::CreateControl(window, className, parent->widget);
+      if (window->widget == nullptr) {
+        delete window;
+        return nullptr;
+      }
+      window->widget->setVisible(false);
+    } else {
+      window->surfaceWidget = new SurfaceWidget(window, parent->widget);
+      window->widget = window->surfaceWidget;
+      window->widget->lower();  // a newer child lies under the older ones
+    }
     window->frame = window->widget;
     window->widget->setGeometry(x, y, width, height);
-    window->widget->lower();  // a newer child lies under the older ones
     window->rect = {x, y, x + width, y + height};
     parent->children.push_back(window);
   } else {
-    auto* frame = new QWidget;
+    QWidget* frame = nullptr;
+    if ((style & WS_DIALOG) != 0) {
+      frame = detail::CreateDialogFrame(window, parent);
+    } else {
+      auto* top = new TopFrame(window);
+      qApp->installEventFilter(top);
+      frame = top;
+    }
+    if ((style & WS_DIALOG) != 0) window->owner = parent;
     frame->setWindowTitle(QString::fromStdString(title));
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    window->widget = new SurfaceWidget(window, frame);
+    window->surfaceWidget = new SurfaceWidget(window, frame);
+    window->widget = window->surfaceWidget;
     window->widget->setFixedSize(width, height);
     layout->addWidget(window->widget);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -214,7 +296,8 @@ bool DestroyWindow(Window* window) {
   if (reg.capture == window) reg.capture = nullptr;
   if (window->parent != nullptr) std::erase(window->parent->children, window);
   std::erase(reg.windows, window);
-  window->widget->Detach();
+  if (window->surfaceWidget != nullptr) window->surfaceWidget->Detach();
+  if (auto* top = dynamic_cast<TopFrame*>(window->frame)) top->Forget();
   if (window->parent == nullptr || !IsWindow(window->parent)) {
     window->frame->hide();
     window->frame->deleteLater();
@@ -256,6 +339,7 @@ Window* FindWindow(const std::string& className) {
 bool SetWindowText(Window* window, const std::string& text) {
   if (!IsWindow(window)) return false;
   window->title = text;
+  if (window->surfaceWidget == nullptr) detail::SetControlText(window, text);
   if (window->parent == nullptr) window->frame->setWindowTitle(QString::fromStdString(text));
   return true;
 }
@@ -318,9 +402,8 @@ Rect GetClientRect(Window* window) {
 Rect GetWindowRect(Window* window) {
   if (!IsWindow(window)) return {};
   if (window->parent == nullptr) {
-    const QPoint origin = window->widget->mapToGlobal(QPoint(0, 0));
-    return {origin.x(), origin.y(), origin.x() + window->surface.width(),
-            origin.y() + window->surface.height()};
+    const QRect outer = window->frame->frameGeometry();
+    return {outer.left(), outer.top(), outer.right() + 1, outer.bottom() + 1};
   }
   return window->rect;
 }
@@ -374,6 +457,16 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   return true;
 }
 
+bool IsOnScreen(int x, int y) { return QGuiApplication::screenAt(QPoint(x, y)) != nullptr; }
+
+bool SetWindowIcon(Window* window, int resourceId) {
+  if (!IsWindow(window) || window->parent != nullptr) return false;
+  const QIcon icon(QString(":/icons/%1.ico").arg(resourceId));
+  if (icon.isNull()) return false;
+  window->frame->setWindowIcon(icon);
+  return true;
+}
+
 Window* SetFocus(Window* window) {
   Window* previous = GetFocus();
   if (window != nullptr && !IsWindow(window)) return previous;
@@ -383,6 +476,8 @@ Window* SetFocus(Window* window) {
 }
 
 Window* GetFocus() {
+  // While the desktop window is inactive the toolkit reports no focus; the last one stands.
+  if (Window* focused = detail::WindowOfWidget(QApplication::focusWidget())) Reg().focus = focused;
   return IsWindow(Reg().focus) ? Reg().focus : nullptr;
 }
 
@@ -403,6 +498,10 @@ Window* GetCapture() {
 
 bool InvalidateRect(Window* window, const Rect* rect, bool erase) {
   if (!IsWindow(window)) return false;
+  if (window->surfaceWidget == nullptr) {  // the toolkit paints its own controls
+    window->widget->update();
+    return true;
+  }
   const QRect client = window->surface.rect();
   const QRect area = rect != nullptr ? ToQRect(*rect).intersected(client) : client;
   if (!area.isEmpty()) window->invalid += area;
@@ -435,6 +534,10 @@ bool GetUpdateRect(Window* window, Rect* rect) {
 
 bool UpdateWindow(Window* window) {
   if (!IsWindow(window)) return false;
+  if (window->surfaceWidget == nullptr) {
+    window->widget->repaint();
+    return true;
+  }
   if (!window->invalid.isEmpty() && IsWindowVisible(window)) {
     SendMessage(window, WM_PAINT, 0, 0);
     if (IsWindow(window)) ValidateRect(window, nullptr);

@@ -28,12 +28,14 @@ bool IsClassRegistered(const std::string& name);
 bool SetClassBackground(const std::string& name, Color background);
 
 // Window styles.
-enum : unsigned {
-  WS_CHILD = 0x4000'0000,
-  WS_VISIBLE = 0x1000'0000,
-  WS_DISABLED = 0x0800'0000,
-  WS_TABSTOP = 0x0001'0000,
-};
+inline constexpr unsigned WS_CHILD = 0x4000'0000;
+inline constexpr unsigned WS_VISIBLE = 0x1000'0000;
+inline constexpr unsigned WS_DISABLED = 0x0800'0000;
+inline constexpr unsigned WS_TABSTOP = 0x0001'0000;
+inline constexpr unsigned WS_GROUP = 0x0002'0000;
+inline constexpr unsigned WS_BORDER = 0x0080'0000;
+inline constexpr unsigned WS_DIALOG =
+    0x0000'8000;  // a top-level window that is a modal dialog of its `parent` (owner)
 
 // Creates a window of a registered class. A top-level window (no parent) gets a client area of
 // width x height at (x, y) on the desktop, or where the desktop puts it when x or y is
@@ -71,6 +73,10 @@ Rect GetWindowRect(Window* window);
 // showed, the moved window's old pixels stay where they were and its new place keeps the picture
 // that was there before.
 bool MoveWindow(Window* window, int x, int y, int width, int height, bool repaint);
+// Whether a point of the desktop lies on any screen.
+bool IsOnScreen(int x, int y);
+// The icon of a top-level window, from the icon resource with that number.
+bool SetWindowIcon(Window* window, int resourceId);
 
 Window* SetFocus(Window* window);  // returns the window that had the focus
 Window* GetFocus();

@@ -30,8 +30,10 @@ class Window {
   std::uint64_t serial = 0;  // creation order
   Window* parent = nullptr;
   std::vector<Window*> children;  // z-order, topmost first (creation order)
-  QWidget* frame = nullptr;       // the top-level widget, or the widget itself for a child
-  SurfaceWidget* widget = nullptr;
+  QWidget* frame = nullptr;   // the top-level widget, or the widget itself for a child
+  QWidget* widget = nullptr;  // what shows the client area
+  SurfaceWidget* surfaceWidget = nullptr;  // null for the toolkit's own controls
+  Window* owner = nullptr;                 // of a dialog
   QImage surface;
   Rect rect;  // in the parent's client coordinates (desktop for a top-level window)
   QRegion invalid;
@@ -68,6 +70,18 @@ void QueueChanged();
 void HoldQueue(bool hold);
 // The first visible window with an invalid region, or null.
 Window* NextWindowToPaint();
+// The toolkit widget for a control of a predefined class ("BUTTON", "STATIC", "EDIT"), or null
+// when the class is not one of them.
+QWidget* CreateControl(Window* window, const std::string& className, QWidget* parent);
+// A top-level window for a dialog, owned by `owner`.
+QWidget* CreateDialogFrame(Window* window, Window* owner);
+// What a control shows, for screenshots.
+QImage GrabControl(Window* window);
+// The window behind a toolkit widget, or null.
+Window* WindowOfWidget(QWidget* widget);
+// The text of a control as the toolkit holds it.
+void SetControlText(Window* window, const std::string& text);
+std::string ControlText(Window* window);
 
 }  // namespace detail
 }  // namespace platform

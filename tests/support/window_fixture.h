@@ -38,6 +38,9 @@ class WindowTest : public testing::Test {
 
   std::vector<Delivered> delivered;
   std::function<void(platform::Window*, platform::Dc*)> onPaint;
+  // Runs first for every other message; a non-zero answer ends the handling.
+  std::function<platform::LResult(platform::Window*, unsigned, platform::WParam, platform::LParam)>
+      onMessage;
   platform::FakeClock clock{1000};
   std::string className;
 
