@@ -361,6 +361,7 @@ bool ShowWindow(Window* window, int command) {
       window->frame->showNormal();
     } else {
       window->frame->setVisible(show);
+      if (show) window->frame->activateWindow();
     }
   } else {
     window->widget->setVisible(show);
@@ -476,8 +477,13 @@ Window* SetFocus(Window* window) {
 }
 
 Window* GetFocus() {
-  // While the desktop window is inactive the toolkit reports no focus; the last one stands.
-  if (Window* focused = detail::WindowOfWidget(QApplication::focusWidget())) Reg().focus = focused;
+  // While the desktop window is inactive the toolkit reports no focus; the focus it will get back
+  // (the last one within that window) stands instead.
+  QWidget* focused = QApplication::focusWidget();
+  if (focused == nullptr && IsWindow(Reg().focus)) {
+    focused = Reg().focus->widget->window()->focusWidget();
+  }
+  if (Window* window = detail::WindowOfWidget(focused)) Reg().focus = window;
   return IsWindow(Reg().focus) ? Reg().focus : nullptr;
 }
 
@@ -598,6 +604,25 @@ LResult DefWindowProc(Window* window, unsigned msg, WParam, LParam) {
     default:
       return 0;
   }
+}
+
+bool PressKey(int virtualKey, bool shift) {
+  static const std::map<int, Qt::Key> keys = {
+      {VK_TAB, Qt::Key_Tab},   {VK_RETURN, Qt::Key_Return}, {VK_ESCAPE, Qt::Key_Escape},
+      {VK_SPACE, Qt::Key_Space}, {VK_LEFT, Qt::Key_Left},     {VK_UP, Qt::Key_Up},
+      {VK_RIGHT, Qt::Key_Right}, {VK_DOWN, Qt::Key_Down}};
+  auto it = keys.find(virtualKey);
+  Window* focus = GetFocus();
+  if (it == keys.end() || focus == nullptr) return false;
+  Qt::Key key = it->second;
+  if (key == Qt::Key_Tab && shift) key = Qt::Key_Backtab;
+  const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+  const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QApplication::sendEvent(focus->widget, &press);
+  if (IsWindow(focus)) QApplication::sendEvent(focus->widget, &release);
+  return true;
 }
 
 Image Screenshot(Window* window) {

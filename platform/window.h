@@ -48,7 +48,7 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
 bool DestroyWindow(Window* window);
 bool IsWindow(Window* window);
 
-Window* GetParent(Window* window);
+Window* GetParent(Window* window);  // for a dialog, its owner
 int GetDlgCtrlID(Window* window);
 Window* GetDlgItem(Window* parent, int id);
 std::string GetClassName(Window* window);
@@ -65,8 +65,8 @@ bool EnableWindow(Window* window, bool enable);  // returns whether it was disab
 bool IsWindowEnabled(Window* window);
 
 Rect GetClientRect(Window* window);  // (0, 0, width, height)
-// The window's rectangle in its parent's client coordinates (desktop coordinates of the client
-// area for a top-level window).
+// The window's rectangle in its parent's client coordinates; for a top-level window its outer
+// rectangle on the desktop, frame included.
 Rect GetWindowRect(Window* window);
 // Moves and sizes a window. With repaint, the area it leaves is invalidated (erased) in the parent
 // and the window repaints at once. Without, nothing is repainted: the screen keeps showing what it
@@ -129,5 +129,18 @@ int RunMessageLoop();
 
 // What the window shows, with its visible children composed over it.
 Image Screenshot(Window* window);
+
+// --- Keys, as the user would press them (for tests and scripted runs) ---------------------------
+
+inline constexpr int VK_TAB = 0x09;
+inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_ESCAPE = 0x1B;
+inline constexpr int VK_SPACE = 0x20;
+inline constexpr int VK_LEFT = 0x25;
+inline constexpr int VK_UP = 0x26;
+inline constexpr int VK_RIGHT = 0x27;
+inline constexpr int VK_DOWN = 0x28;
+// Delivers a key press and release to the control with the focus.
+bool PressKey(int virtualKey, bool shift = false);
 
 }  // namespace platform
