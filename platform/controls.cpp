@@ -165,9 +165,9 @@ std::string ControlText(Window* window) {
 }  // namespace detail
 
 bool SetWindowFont(Window* control, Font* font, bool redraw) {
-  auto* impl = detail::As<FontImpl>(font, detail::Tracked::Kind::kFont);
-  if (!IsWindow(control) || impl == nullptr) return false;
-  control->widget->setFont(impl->Get().font);
+  const QFont* qfont = detail::QFontOf(font);
+  if (!IsWindow(control) || qfont == nullptr) return false;
+  control->widget->setFont(*qfont);
   if (redraw) control->widget->update();
   return true;
 }

@@ -82,7 +82,7 @@ void MeasureBaseUnits(DialogState& state, const DialogTemplate& t) {
   log.weight = 400;
   std::snprintf(log.faceName, sizeof log.faceName, "%s", t.fontFace.c_str());
   FontImpl font(log);
-  const auto& resolved = font.Get();
+  const auto& resolved = font.Resolve();
   const int alphabet =
       resolved.metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   state.baseX = (alphabet / 26 + 1) / 2;
@@ -95,7 +95,7 @@ QFont DialogFont(const DialogTemplate& t) {
   log.weight = 400;
   std::snprintf(log.faceName, sizeof log.faceName, "%s", t.fontFace.c_str());
   FontImpl font(log);
-  return font.Get().font;
+  return font.Resolve().font;
 }
 
 }  // namespace

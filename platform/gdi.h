@@ -14,11 +14,33 @@ class Window;
 class Image;
 class Dc;  // a drawing context on a window surface or on a memory bitmap
 
-class GdiObject;  // base of pens, brushes, fonts and bitmaps
-class Pen;
-class Brush;
-class Font;
-class Bitmap;
+// Drawing objects are handles: made by the Create functions (or GetStockObject), freed by
+// DeleteObject. What they hold is private to the layer.
+class GdiObject {
+ public:
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  virtual ~GdiObject();
+
+ protected:
+  GdiObject() = default;
+};
+class Pen : public GdiObject {
+ protected:
+  Pen() = default;
+};
+class Brush : public GdiObject {
+ protected:
+  Brush() = default;
+};
+class Font : public GdiObject {
+ protected:
+  Font() = default;
+};
+class Bitmap : public GdiObject {
+ protected:
+  Bitmap() = default;
+};
 
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_NULL = 5 };
 
@@ -60,25 +82,10 @@ enum : int { WHITE_BRUSH = 0, BLACK_BRUSH = 4, NULL_BRUSH = 5, NULL_PEN = 8, BLA
 // Stock objects are never deleted; DeleteObject on one does nothing.
 GdiObject* GetStockObject(int which);
 
-// Pens, brushes, fonts and bitmaps are GdiObjects; these let code that sees only this header pass
-// them as such.
-GdiObject* AsGdiObject(Pen* object);
-GdiObject* AsGdiObject(Brush* object);
-GdiObject* AsGdiObject(Font* object);
-GdiObject* AsGdiObject(Bitmap* object);
-
 // Selects a pen, brush, font or bitmap (bitmaps into memory contexts only) and returns the one
 // selected before; null on failure. A selected object must not be deleted.
 GdiObject* SelectObject(Dc* dc, GdiObject* object);
 bool DeleteObject(GdiObject* object);
-template <class T>
-GdiObject* SelectObject(Dc* dc, T* object) {
-  return SelectObject(dc, AsGdiObject(object));
-}
-template <class T>
-bool DeleteObject(T* object) {
-  return DeleteObject(AsGdiObject(object));
-}
 
 // Drawing contexts of a window. BeginPaint erases the invalid region when it was marked with erase,
 // clips drawing to it and validates the window; EndPaint shows the result.

@@ -1,0 +1,326 @@
+// Lines, rectangles, polygons, pixels and paths. One-pixel pens are rasterised here pixel by pixel
+// so that end points and right and bottom edges come out exactly as the game's layout expects.
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/gdi_objects.h"
+
+namespace platform {
+namespace detail {
+
+PixelWriter::PixelWriter(Dc* dc) {
+  if (!IsLiveDc(dc) || !dc->target || dc->target->isNull() || dc->target->depth() != 32) return;
+  QImage& image = *dc->target;
+  bits_ = image.bits();
+  stride_ = image.bytesPerLine();
+  const QRect bounds = image.rect();
+  if (dc->clip.isEmpty()) {
+    clipRects_.push_back(bounds);
+    return;
+  }
+  for (const QRect& r : dc->clip) {
+    const QRect inside = r.intersected(bounds);
+    if (!inside.isEmpty()) clipRects_.push_back(inside);
+  }
+}
+
+void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb colour) {
+  if (!bits_) return;
+  for (const QRect& c : clipRects_) {
+    const int x0 = std::max(left, c.left());
+    const int x1 = std::min(right, c.right() + 1);
+    const int y0 = std::max(top, c.top());
+    const int y1 = std::min(bottom, c.bottom() + 1);
+    for (int y = y0; y < y1 && x0 < x1; ++y) {
+      std::fill_n(reinterpret_cast<QRgb*>(bits_ + y * stride_) + x0, x1 - x0, colour);
+    }
+  }
+}
+
+bool PixelWriter::Plot(int x, int y, QRgb colour) {
+  if (!bits_) return false;
+  for (const QRect& c : clipRects_) {
+    if (c.contains(x, y)) {
+      reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = colour;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::IsLiveDc;
+using detail::PixelWriter;
+
+// Beyond this the pixel loop would take too long; the painter clips such lines analytically.
+constexpr int kRasterLimit = 1 << 16;
+// Keeps edge arithmetic (right - 1 + width ...) far from overflow.
+constexpr int kCoordLimit = 1 << 24;
+
+bool DashOn(int style, int step) {
+  switch (style) {
+    case PS_DASH:
+      return step % 24 < 18;
+    case PS_DOT:
+      return step % 6 < 3;
+    default:
+      return true;
+  }
+}
+
+QPointF Centre(Point p) {
+  return QPointF(p.x + 0.5, p.y + 0.5);
+}
+
+QPen WidePen(const PenImpl& pen) {
+  QPen qpen(detail::ToQColor(pen.log.color), pen.Width());
+  qpen.setCapStyle(Qt::RoundCap);
+  qpen.setJoinStyle(Qt::RoundJoin);
+  return qpen;
+}
+
+bool FarOut(Point p) {
+  return std::abs(p.x) > kRasterLimit || std::abs(p.y) > kRasterLimit;
+}
+
+// A one-pixel line from a to b without the pixel at b.
+void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, int& step) {
+  const QRgb colour = detail::ToQRgb(pen.log.color);
+  if (FarOut(a) || FarOut(b)) {
+    QPainter painter;
+    if (!detail::BeginPainter(painter, dc)) return;
+    painter.setPen(QPen(detail::ToQColor(pen.log.color), 0));
+    painter.drawLine(Centre(a), Centre(b));
+    return;
+  }
+  if (pen.log.style == PS_SOLID && (a.x == b.x || a.y == b.y)) {
+    if (a.y == b.y) {
+      out.Fill(a.x < b.x ? a.x : b.x + 1, a.y, a.x < b.x ? b.x : a.x + 1, a.y + 1, colour);
+    } else {
+      out.Fill(a.x, a.y < b.y ? a.y : b.y + 1, a.x + 1, a.y < b.y ? b.y : a.y + 1, colour);
+    }
+    return;
+  }
+  const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
+  const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
+  int err = dx + dy;
+  int x = a.x, y = a.y;
+  while (x != b.x || y != b.y) {
+    if (DashOn(pen.log.style, step++)) out.Plot(x, y, colour);
+    const int e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+bool StrokePoints(Dc* dc, const Point* points, int count, bool closed) {
+  const PenImpl& pen = *dc->pen;
+  if (pen.IsNull()) return true;
+  if (pen.Width() == 1) {
+    PixelWriter out(dc);
+    if (!out.valid()) return false;
+    int step = 0;
+    for (int i = 0; i + 1 < count; ++i)
+      Hairline(dc, out, points[i], points[i + 1], pen, step);
+    if (closed) Hairline(dc, out, points[count - 1], points[0], pen, step);
+    return true;
+  }
+  QPainter painter;
+  if (!detail::BeginPainter(painter, dc)) return false;
+  painter.setPen(WidePen(pen));
+  painter.setBrush(Qt::NoBrush);
+  QPolygonF polygon;
+  for (int i = 0; i < count; ++i)
+    polygon << Centre(points[i]);
+  if (closed) {
+    painter.drawPolygon(polygon);
+  } else {
+    painter.drawPolyline(polygon);
+  }
+  return true;
+}
+
+bool Recording(Dc* dc) {
+  return dc->pathState == Dc::PathState::kRecording;
+}
+
+void RecordFigure(Dc* dc, const Point* points, int count, bool closed) {
+  dc->path.moveTo(points[0].x, points[0].y);
+  for (int i = 1; i < count; ++i)
+    dc->path.lineTo(points[i].x, points[i].y);
+  if (closed) dc->path.closeSubpath();
+}
+
+QPen OutlinePen(const PenImpl& pen) {
+  if (pen.Width() > 1) return WidePen(pen);
+  QPen qpen(detail::ToQColor(pen.log.color), 0);
+  if (pen.log.style == PS_DASH) qpen.setStyle(Qt::DashLine);
+  if (pen.log.style == PS_DOT) qpen.setStyle(Qt::DotLine);
+  return qpen;
+}
+
+bool RenderPath(Dc* dc, bool fill, bool stroke) {
+  if (!IsLiveDc(dc) || dc->pathState != Dc::PathState::kClosed) return false;
+  QPainterPath path;
+  std::swap(path, dc->path);
+  dc->pathState = Dc::PathState::kNone;
+  QPainter painter;
+  if (!detail::BeginPainter(painter, dc)) return false;
+  if (fill && !dc->brush->null) {
+    painter.fillPath(path, detail::ToQColor(dc->brush->color));
+  }
+  if (stroke && !dc->pen->IsNull()) painter.strokePath(path, OutlinePen(*dc->pen));
+  return true;
+}
+
+}  // namespace
+
+bool Rectangle(Dc* dc, int left, int top, int right, int bottom) {
+  if (!IsLiveDc(dc)) return false;
+  left = std::clamp(left, -kCoordLimit, kCoordLimit);
+  right = std::clamp(right, -kCoordLimit, kCoordLimit);
+  top = std::clamp(top, -kCoordLimit, kCoordLimit);
+  bottom = std::clamp(bottom, -kCoordLimit, kCoordLimit);
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  if (Recording(dc)) {
+    dc->path.addRect(left, top, right - left, bottom - top);
+    return true;
+  }
+  PixelWriter out(dc);
+  if (!out.valid()) return false;
+  if (left == right || top == bottom) return true;
+  if (!dc->brush->null) out.Fill(left, top, right, bottom, detail::ToQRgb(dc->brush->color));
+  const PenImpl& pen = *dc->pen;
+  if (pen.IsNull()) return true;
+  const QRgb colour = detail::ToQRgb(pen.log.color);
+  if (pen.IsPlainHairline()) {
+    out.Fill(left, top, right, top + 1, colour);
+    out.Fill(left, bottom - 1, right, bottom, colour);
+    out.Fill(left, top, left + 1, bottom, colour);
+    out.Fill(right - 1, top, right, bottom, colour);
+  } else if (pen.Width() == 1) {
+    const Point corners[] = {
+        {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
+    StrokePoints(dc, corners, 4, true);
+  } else {
+    // A wide pen is centred on the outline through the outermost pixels of the box.
+    const int w = pen.Width(), half = w / 2;
+    const int l = left - half, t = top - half, r = right - 1 - half + w, b = bottom - 1 - half + w;
+    out.Fill(l, t, r, t + w, colour);
+    out.Fill(l, b - w, r, b, colour);
+    out.Fill(l, t, l + w, b, colour);
+    out.Fill(r - w, t, r, b, colour);
+  }
+  return true;
+}
+
+bool FillRect(Dc* dc, const Rect& rect, Brush* brush) {
+  const auto* impl = detail::As<BrushImpl>(brush, detail::Tracked::Kind::kBrush);
+  if (!IsLiveDc(dc) || !impl) return false;
+  PixelWriter out(dc);
+  if (!out.valid()) return false;
+  if (!impl->null) {
+    out.Fill(rect.left, rect.top, rect.right, rect.bottom, detail::ToQRgb(impl->color));
+  }
+  return true;
+}
+
+bool MoveToEx(Dc* dc, int x, int y, Point* previous) {
+  if (!IsLiveDc(dc)) return false;
+  if (previous) *previous = dc->position;
+  dc->position = Point{x, y};
+  if (Recording(dc)) dc->path.moveTo(x, y);
+  return true;
+}
+
+bool LineTo(Dc* dc, int x, int y) {
+  if (!IsLiveDc(dc)) return false;
+  const Point line[] = {dc->position, Point{x, y}};
+  dc->position = line[1];
+  if (Recording(dc)) {
+    if (dc->path.elementCount() == 0) dc->path.moveTo(line[0].x, line[0].y);
+    dc->path.lineTo(x, y);
+    return true;
+  }
+  return StrokePoints(dc, line, 2, false);
+}
+
+bool Polyline(Dc* dc, const Point* points, int count) {
+  if (!IsLiveDc(dc) || !points || count < 2) return false;
+  if (Recording(dc)) {
+    RecordFigure(dc, points, count, false);
+    return true;
+  }
+  return StrokePoints(dc, points, count, false);
+}
+
+bool Polygon(Dc* dc, const Point* points, int count) {
+  if (!IsLiveDc(dc) || !points || count < 2) return false;
+  if (Recording(dc)) {
+    RecordFigure(dc, points, count, true);
+    return true;
+  }
+  if (!dc->brush->null) {
+    QPainter painter;  // ends before the outline is written pixel by pixel
+    if (!detail::BeginPainter(painter, dc)) return false;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+      polygon << Centre(points[i]);
+    QPainterPath area;
+    area.addPolygon(polygon);
+    area.setFillRule(Qt::OddEvenFill);
+    painter.fillPath(area, detail::ToQColor(dc->brush->color));
+  }
+  return StrokePoints(dc, points, count, true);
+}
+
+Color SetPixel(Dc* dc, int x, int y, Color color) {
+  PixelWriter out(dc);
+  if (!out.Plot(x, y, detail::ToQRgb(color))) return CLR_INVALID;
+  return color & 0xFFFFFF;
+}
+
+Color GetPixel(Dc* dc, int x, int y) {
+  if (!IsLiveDc(dc) || !dc->target || !dc->target->rect().contains(x, y)) return CLR_INVALID;
+  if (!dc->clip.isEmpty() && !dc->clip.contains(QPoint(x, y))) return CLR_INVALID;
+  return detail::FromQRgb(dc->target->pixel(x, y));
+}
+
+bool BeginPath(Dc* dc) {
+  if (!IsLiveDc(dc)) return false;
+  dc->path = QPainterPath();
+  // Glyph outlines are drawn for the non-zero rule.
+  dc->path.setFillRule(Qt::WindingFill);
+  dc->pathState = Dc::PathState::kRecording;
+  return true;
+}
+
+bool EndPath(Dc* dc) {
+  if (!IsLiveDc(dc) || !Recording(dc)) return false;
+  dc->pathState = Dc::PathState::kClosed;
+  return true;
+}
+
+bool StrokeAndFillPath(Dc* dc) {
+  return RenderPath(dc, true, true);
+}
+bool StrokePath(Dc* dc) {
+  return RenderPath(dc, false, true);
+}
+bool FillPath(Dc* dc) {
+  return RenderPath(dc, true, false);
+}
+
+}  // namespace platform

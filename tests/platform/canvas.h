@@ -1,0 +1,78 @@
+#pragma once
+// A memory drawing context on a white bitmap, and helpers that find where ink landed.
+
+#include <algorithm>
+#include <functional>
+
+#include "platform/gdi.h"
+
+class Canvas {
+ public:
+  Canvas(int width, int height, platform::Color paper = platform::Rgb(255, 255, 255))
+      : width_(width), height_(height) {
+    dc_ = platform::CreateCompatibleDC(nullptr);
+    bitmap_ = platform::CreateCompatibleBitmap(dc_, width, height);
+    initial_ = platform::SelectObject(dc_, bitmap_);
+    platform::Brush* brush = platform::CreateSolidBrush(paper);
+    platform::FillRect(dc_, {0, 0, width, height}, brush);
+    platform::DeleteObject(brush);
+  }
+  ~Canvas() {
+    platform::SelectObject(dc_, initial_);
+    platform::DeleteObject(bitmap_);
+    platform::DeleteDC(dc_);
+  }
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  platform::Dc* dc() const { return dc_; }
+  platform::Color At(int x, int y) const { return platform::GetPixel(dc_, x, y); }
+
+  // Bounding box of the matching pixels, and their number.
+  platform::Rect Find(const std::function<bool(platform::Color)>& match,
+                      int* count = nullptr) const {
+    platform::Rect box{width_, height_, 0, 0};
+    if (count) *count = 0;
+    for (int y = 0; y < height_; ++y) {
+      for (int x = 0; x < width_; ++x) {
+        if (!match(At(x, y))) continue;
+        if (count) ++*count;
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+               std::max(box.bottom, y + 1)};
+      }
+    }
+    return box.IsEmpty() ? platform::Rect{} : box;
+  }
+  platform::Rect Ink(platform::Color paper = platform::Rgb(255, 255, 255)) const {
+    return Find([paper](platform::Color c) { return c != paper; });
+  }
+
+ private:
+  int width_;
+  int height_;
+  platform::Dc* dc_ = nullptr;
+  platform::Bitmap* bitmap_ = nullptr;
+  platform::GdiObject* initial_ = nullptr;
+};
+
+// Selects an object for the life of the guard, then restores the previous one and deletes it.
+class Selected {
+ public:
+  Selected(platform::Dc* dc, platform::GdiObject* object)
+      : dc_(dc), object_(object), previous_(platform::SelectObject(dc, object)) {}
+  ~Selected() {
+    platform::SelectObject(dc_, previous_);
+    platform::DeleteObject(object_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+ private:
+  platform::Dc* dc_;
+  platform::GdiObject* object_;
+  platform::GdiObject* previous_;
+};
+
+inline bool Dark(platform::Color c) {
+  return platform::RedOf(c) + platform::GreenOf(c) + platform::BlueOf(c) < 384;
+}

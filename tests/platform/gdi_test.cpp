@@ -1,0 +1,216 @@
+// Shapes, lines, pixels, object selection, bitmap copies and embedded pictures.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+#include "platform/image.h"
+#include "tests/platform/canvas.h"
+#include "tests/support/window_fixture.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr Color kWhite = Rgb(255, 255, 255);
+constexpr Color kRed = Rgb(255, 0, 0);
+constexpr Color kBlue = Rgb(0, 0, 255);
+constexpr Color kGreen = Rgb(0, 255, 0);
+constexpr Color kGrey = Rgb(128, 128, 128);
+
+char Letter(Color c) {
+  const std::pair<Color, char> letters[] = {
+      {kWhite, '.'}, {kRed, 'R'}, {kBlue, 'B'}, {kGreen, 'G'}, {kGrey, 'g'}};
+  for (const auto& [colour, letter] : letters) {
+    if (colour == c) return letter;
+  }
+  return '?';
+}
+
+// Pixels from (x0, y0) to before (x1, y1) along a row or a column, one letter each.
+std::string Run(const Canvas& canvas, int x0, int y0, int x1, int y1) {
+  std::string run;
+  for (int x = x0, y = y0; x < x1 || y < y1; x += x0 < x1, y += y0 < y1) {
+    run += Letter(canvas.At(x, y));
+  }
+  return run;
+}
+std::string Row(const Canvas& c, int y, int x0, int x1) {
+  return Run(c, x0, y, x1, y);
+}
+std::string Column(const Canvas& c, int x, int y0, int y1) {
+  return Run(c, x, y0, x, y1);
+}
+
+TEST(Rectangle, FillsAndFramesWithoutTheRightAndBottomEdge) {
+  struct Case {
+    int penStyle, penWidth;
+    bool hollow;
+    const char *top, *middle, *bottom;
+  };
+  const Case cases[] = {
+      {PS_SOLID, 1, false, "..RRRRRRRRRR..", "..RBBBBBBBBR..", "..RRRRRRRRRR.."},
+      {PS_SOLID, 0, false, "..RRRRRRRRRR..", "..RBBBBBBBBR..", "..RRRRRRRRRR.."},
+      {PS_NULL, 1, false, "..BBBBBBBBBB..", "..BBBBBBBBBB..", "..BBBBBBBBBB.."},
+      {PS_SOLID, 1, true, "..RRRRRRRRRR..", "..R........R..", "..RRRRRRRRRR.."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "pen " << c.penStyle << "/" << c.penWidth << c.hollow);
+    Canvas canvas(30, 20);
+    Selected pen(canvas.dc(), CreatePen(c.penStyle, c.penWidth, kRed));
+    Selected brush(canvas.dc(), c.hollow ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(kBlue));
+    EXPECT_TRUE(Rectangle(canvas.dc(), 10, 10, 20, 15));
+    EXPECT_EQ(Row(canvas, 10, 8, 22), c.top);
+    EXPECT_EQ(Row(canvas, 12, 8, 22), c.middle);
+    EXPECT_EQ(Row(canvas, 14, 8, 22), c.bottom);
+    EXPECT_EQ(canvas.Ink(), (Rect{10, 10, 20, 15}));
+  }
+}
+
+TEST(Rectangle, WidePenIsCentredOnTheOutline) {
+  Canvas canvas(340, 160);
+  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 5, kGreen));
+  Selected brush(canvas.dc(), GetStockObject(NULL_BRUSH));
+  ASSERT_TRUE(Rectangle(canvas.dc(), 223, 20, 323, 141));
+  EXPECT_EQ(Row(canvas, 80, 218, 228), "...GGGGG..");
+  EXPECT_EQ(Row(canvas, 80, 317, 327), "...GGGGG..");
+  EXPECT_EQ(Column(canvas, 270, 15, 25), "...GGGGG..");
+  EXPECT_EQ(Column(canvas, 270, 135, 145), "...GGGGG..");
+  EXPECT_EQ(canvas.Ink(), (Rect{221, 18, 325, 143}));
+}
+
+TEST(Lines, LeaveOutTheEndPoint) {
+  Canvas canvas(220, 40);
+  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 0, kRed));
+  MoveToEx(canvas.dc(), 11, 23, nullptr);
+  ASSERT_TRUE(LineTo(canvas.dc(), 212, 23));
+  EXPECT_EQ(canvas.Ink(), (Rect{11, 23, 212, 24}));
+
+  // The next line starts where the last one ended, in any direction.
+  LineTo(canvas.dc(), 212, 10);
+  EXPECT_EQ(Column(canvas, 212, 9, 25), "..RRRRRRRRRRRRR.");
+  Point previous;
+  MoveToEx(canvas.dc(), 5, 5, &previous);
+  EXPECT_EQ(previous, (Point{212, 10}));
+  LineTo(canvas.dc(), 0, 0);
+  EXPECT_EQ(Letter(canvas.At(1, 1)), 'R');
+  EXPECT_EQ(Letter(canvas.At(0, 0)), '.');
+
+  Canvas poly(20, 20);
+  Selected polyPen(poly.dc(), CreatePen(PS_SOLID, 1, kBlue));
+  const Point points[] = {{2, 2}, {10, 2}, {10, 8}};
+  ASSERT_TRUE(Polyline(poly.dc(), points, 3));
+  EXPECT_EQ(Column(poly, 10, 1, 10), ".BBBBBB..");
+  EXPECT_FALSE(Polyline(poly.dc(), points, 1));
+}
+
+TEST(Polygon, FillsTheInsideAndOutlinesEveryEdge) {
+  Canvas canvas(160, 160);
+  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 1, kRed));
+  Selected brush(canvas.dc(), CreateSolidBrush(kGrey));
+  const Point arrow[] = {{130, 119}, {130, 149}, {149, 134}};
+  ASSERT_TRUE(Polygon(canvas.dc(), arrow, 3));
+  EXPECT_EQ(Row(canvas, 134, 128, 152), "..R" + std::string(18, 'g') + "R..");
+  EXPECT_EQ(Column(canvas, 130, 117, 152), ".." + std::string(31, 'R') + "..");
+  EXPECT_EQ(canvas.Ink(), (Rect{130, 119, 150, 150}));
+}
+
+TEST(Objects, SelectionDeletionAndBadArguments) {
+  Dc* dc = CreateCompatibleDC(nullptr);
+  EXPECT_EQ(ImageOf(dc).Width(), 1);  // a fresh memory context holds a 1 x 1 bitmap
+  Pen* pen = CreatePen(PS_SOLID, 1, kRed);
+  GdiObject* stockPen = SelectObject(dc, pen);
+  EXPECT_EQ(stockPen, GetStockObject(BLACK_PEN));
+  EXPECT_FALSE(DeleteObject(pen));  // still selected
+  EXPECT_EQ(SelectObject(dc, stockPen), pen);
+  EXPECT_TRUE(DeleteObject(pen));
+  EXPECT_FALSE(DeleteObject(pen));  // a stale handle is refused, not freed twice
+
+  Bitmap* bitmap = CreateCompatibleBitmap(dc, 5, 3);
+  GdiObject* initial = SelectObject(dc, bitmap);
+  EXPECT_EQ(GetPixel(dc, 4, 2), Rgb(0, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 5, 2), CLR_INVALID);
+  EXPECT_EQ(SetPixel(dc, 4, 3, kRed), CLR_INVALID);
+  EXPECT_FALSE(DeleteObject(bitmap));
+  Dc* other = CreateCompatibleDC(dc);
+  EXPECT_EQ(SelectObject(other, bitmap), nullptr);  // in one context at a time
+  EXPECT_EQ(SelectObject(dc, initial), bitmap);
+  EXPECT_TRUE(DeleteObject(bitmap));
+  EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));  // does nothing
+  EXPECT_TRUE(DeleteDC(other));
+  EXPECT_TRUE(DeleteDC(dc));
+
+  Rect rect{0, 0, 10, 10};
+  EXPECT_FALSE(DeleteDC(dc));
+  EXPECT_FALSE(Rectangle(dc, 0, 0, 1, 1));
+  EXPECT_EQ(SelectObject(nullptr, GetStockObject(BLACK_PEN)), nullptr);
+  EXPECT_EQ(DrawText(nullptr, "x", -1, &rect, 0), 0);
+  EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
+  EXPECT_FALSE(StrokeAndFillPath(nullptr));
+  EXPECT_TRUE(ImageOf(nullptr).IsNull());
+}
+
+TEST(BitBlt, CopiesBetweenContextsClippedToBothPictures) {
+  Canvas source(6, 6, kBlue);
+  SetPixel(source.dc(), 0, 0, kRed);
+  SetPixel(source.dc(), 5, 5, kGreen);
+  Canvas dest(10, 10);
+  // The source rectangle starts left of and above the source picture.
+  ASSERT_TRUE(BitBlt(dest.dc(), 2, 2, 8, 8, source.dc(), -2, -2, SRCCOPY));
+  EXPECT_EQ(dest.Ink(), (Rect{4, 4, 10, 10}));
+  EXPECT_EQ(Row(dest, 4, 3, 10), ".RBBBBB");
+  // An overlapping copy within one picture.
+  ASSERT_TRUE(BitBlt(dest.dc(), 3, 3, 6, 6, dest.dc(), 4, 4, SRCCOPY));
+  EXPECT_EQ(Row(dest, 3, 2, 10), ".RBBBBB.");
+  EXPECT_EQ(Row(dest, 8, 7, 10), "BGB");
+  EXPECT_FALSE(BitBlt(dest.dc(), 0, 0, 1, 1, source.dc(), 0, 0, 0x00EE0086));
+}
+
+TEST(Bitmaps, LoadByResourceNumberAndCopyOut) {
+  EXPECT_EQ(LoadBitmap(989), nullptr);
+  Bitmap* strip = LoadBitmap(990);
+  ASSERT_NE(strip, nullptr);
+  int width = 0, height = 0;
+  ASSERT_TRUE(GetBitmapSize(strip, &width, &height));
+  EXPECT_EQ(width * 100 + height, 9 * 100 + 61);
+  EXPECT_EQ(ImageOfBitmap(strip).Pixel(0, 0), Rgb(255, 255, 0));
+
+  Canvas canvas(30, 70);
+  Dc* memory = CreateCompatibleDC(canvas.dc());
+  GdiObject* initial = SelectObject(memory, strip);
+  EXPECT_TRUE(BitBlt(canvas.dc(), 10, 5, 9, 61, memory, 0, 0, SRCCOPY));
+  SelectObject(memory, initial);
+  DeleteDC(memory);
+  EXPECT_TRUE(DeleteObject(strip));
+  EXPECT_EQ(canvas.Ink(), (Rect{10, 5, 19, 66}));
+  EXPECT_EQ(canvas.At(14, 35), kRed);
+  EXPECT_EQ(canvas.At(14, 45), Rgb(0, 0, 192));
+}
+
+TEST_F(WindowTest, ShapesAndTextStayInsideThePaintRegion) {
+  Window* w = MakeTopLevel(60, 40);
+  RunUntilIdle();
+  onPaint = [](Window*, Dc* dc) {
+    Selected pen(dc, CreatePen(PS_SOLID, 1, kRed));
+    Selected brush(dc, CreateSolidBrush(kGreen));
+    Rectangle(dc, 0, 0, 60, 40);
+    MoveToEx(dc, 0, 20, nullptr);
+    LineTo(dc, 60, 20);
+    Rect rect{0, 0, 60, 40};
+    DrawText(dc, "WWWWWWW", -1, &rect, DT_SINGLELINE | DT_VCENTER);
+  };
+  const Rect corner{0, 0, 10, 10};
+  InvalidateRect(w, &corner, false);
+  RunUntilIdle();
+  const Image shot = Screenshot(w);
+  EXPECT_EQ(shot.Pixel(0, 0), kRed);
+  EXPECT_EQ(shot.Pixel(5, 5), kGreen);
+  int outside = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 60; ++x)
+      outside += (x >= 10 || y >= 10) && shot.Pixel(x, y) != kBackground;
+  }
+  EXPECT_EQ(outside, 0);
+}
+
+}  // namespace

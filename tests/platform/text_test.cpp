@@ -1,0 +1,208 @@
+// Text layout, "&" prefixes, background modes, font sizes and outlined text through paths.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "tests/platform/canvas.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr Color kRed = Rgb(255, 0, 0);
+constexpr Color kBlue = Rgb(0, 0, 255);
+constexpr Color kWhite = Rgb(255, 255, 255);
+
+LogFont Arial(int height, int width = 0, int weight = 700) {
+  LogFont font;
+  font.height = height;
+  font.width = width;
+  font.weight = weight;
+  std::strcpy(font.faceName, "Arial");
+  return font;
+}
+
+// Black text; returns what DrawText returned.
+int Write(Canvas& canvas, const char* text, Rect rect, unsigned format,
+          const LogFont& font = Arial(-12), int bkMode = TRANSPARENT) {
+  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  SetBkMode(canvas.dc(), bkMode);
+  SetTextColor(canvas.dc(), Rgb(0, 0, 0));
+  return DrawText(canvas.dc(), text, -1, &rect, format);
+}
+
+TextMetrics Metrics(const LogFont& font) {
+  Canvas canvas(1, 1);
+  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  TextMetrics metrics;
+  EXPECT_TRUE(GetTextMetrics(canvas.dc(), &metrics));
+  return metrics;
+}
+
+// The rectangle DT_CALCRECT gives for a single line at (left, top).
+Rect Measure(const char* text, int left = 0, int top = 0, const LogFont& font = Arial(-12)) {
+  Canvas canvas(1, 1);
+  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  Rect rect{left, top, left, top};
+  DrawText(canvas.dc(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE);
+  return rect;
+}
+
+TEST(DrawText, PlacesTheTextInsideTheRectangle) {
+  struct Case {
+    unsigned format;
+    int left, top, right, bottom;  // where the ink must start or end; -1 where it does not matter
+  };
+  const int centreLeft = 10 + (180 - Measure("HHH").right) / 2;
+  const Case cases[] = {
+      {DT_SINGLELINE | DT_VCENTER, 10, 26, -1, 34},  // the line box centred in 10..50
+      {DT_SINGLELINE | DT_VCENTER | DT_CENTER, centreLeft, -1, -1, -1},
+      {DT_SINGLELINE | DT_VCENTER | DT_RIGHT, -1, -1, 190, -1},
+      {DT_TOP, 10, 13, -1, -1},
+      {DT_SINGLELINE | DT_BOTTOM, -1, -1, -1, 47},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.format);
+    Canvas canvas(200, 60);
+    Write(canvas, "HHH", {10, 10, 190, 50}, c.format);
+    const Rect ink = canvas.Find(Dark);
+    EXPECT_NEAR(ink.left, c.left < 0 ? ink.left : c.left, 2);
+    EXPECT_NEAR(ink.top, c.top < 0 ? ink.top : c.top, 1);
+    EXPECT_NEAR(ink.right, c.right < 0 ? ink.right : c.right, 2);
+    EXPECT_NEAR(ink.bottom, c.bottom < 0 ? ink.bottom : c.bottom, 1);
+  }
+}
+
+TEST(DrawText, MeasuresAndBreaksLinesUnlessSingleLine) {
+  const int line = Metrics(Arial(-12)).height;
+  Canvas canvas(100, 60);
+  Selected font(canvas.dc(), CreateFontIndirect(Arial(-12)));
+  Rect wide{7, 9, 7, 9}, narrow{7, 9, 7, 9};
+  EXPECT_EQ(DrawText(canvas.dc(), "WW\nW", -1, &wide, DT_CALCRECT), 2 * line);
+  EXPECT_EQ(DrawText(canvas.dc(), "ii\nW", -1, &narrow, DT_CALCRECT | DT_SINGLELINE), line);
+  EXPECT_EQ(wide.top * 1000 + wide.bottom, 9 * 1000 + 9 + 2 * line);
+  EXPECT_GT(wide.Width(), 15);
+  EXPECT_LT(narrow.Width(), wide.Width());
+  EXPECT_TRUE(canvas.Ink().IsEmpty());  // measuring draws nothing
+
+  EXPECT_EQ(Write(canvas, "AB\nC", {0, 0, 100, 60}, 0), 2 * line);
+  EXPECT_GT(canvas.Find(Dark).Height(), line);
+}
+
+TEST(DrawText, ProcessesAmpersandPrefixes) {
+  const Rect rect{2, 2, 98, 28};
+  auto ink = [&](const char* text, unsigned format) {
+    Canvas canvas(100, 30);
+    Write(canvas, text, rect, DT_SINGLELINE | format);
+    int count = 0;
+    const Rect box = canvas.Find(Dark, &count);
+    return std::make_pair(box, count);
+  };
+  EXPECT_EQ(ink("HIGH && LOW", 0), ink("HIGH & LOW", DT_NOPREFIX));
+  EXPECT_EQ(ink("AB&", 0), ink("AB", DT_NOPREFIX));
+  // "&A" underlines the A alone, below the letters.
+  const Rect plain = ink("AB", DT_NOPREFIX).first, letterA = ink("A", DT_NOPREFIX).first;
+  Canvas canvas(100, 30);
+  Write(canvas, "&AB", rect, DT_SINGLELINE);
+  Rect under{100, 30, 0, 0};
+  for (int y = plain.bottom; y < 30; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      if (Dark(canvas.At(x, y)))
+        under = {std::min(under.left, x), y, std::max(under.right, x + 1), y};
+    }
+  }
+  EXPECT_NEAR(under.left, letterA.left, 2);
+  EXPECT_NEAR(under.right, letterA.right, 2);
+}
+
+TEST(DrawText, OpaqueModeFillsTheLineBoxAndIsClippedToTheRectangle) {
+  const Rect measured = Measure("WIN 25", 5, 5);
+  for (int mode : {OPAQUE, TRANSPARENT}) {
+    Canvas canvas(100, 30);
+    SetBkColor(canvas.dc(), kRed);
+    Write(canvas, "WIN 25", {5, 5, 95, 25}, DT_SINGLELINE, Arial(-12), mode);
+    const Rect red = canvas.Find([](Color c) { return c == kRed; });
+    EXPECT_EQ(red, mode == OPAQUE ? measured : Rect{});
+    EXPECT_FALSE(canvas.Find(Dark).IsEmpty());
+  }
+  Canvas clipped(200, 40);
+  SetBkColor(clipped.dc(), kRed);
+  Write(clipped, "A LONG LINE", {10, 10, 40, 20}, DT_SINGLELINE | DT_VCENTER, Arial(-15), OPAQUE);
+  EXPECT_EQ(clipped.Ink(), (Rect{10, 10, 40, 20}));
+}
+
+TEST(Fonts, HeightIsTheCharacterSizeAndWidthStretches) {
+  for (int size : {11, 12, 15, 24, 29}) {
+    SCOPED_TRACE(size);
+    Canvas canvas(120, 60);
+    Write(canvas, "H", {0, 0, 120, 60}, DT_SINGLELINE, Arial(-size));
+    EXPECT_NEAR(canvas.Find(Dark).Height(), 0.72 * size, 1.5);  // the cap height
+    const TextMetrics m = Metrics(Arial(-size));
+    EXPECT_EQ(m.height, m.ascent + m.descent);
+    EXPECT_EQ(m.internalLeading, m.height - size);
+    EXPECT_GT(m.internalLeading, 0);
+  }
+  EXPECT_NEAR(Metrics(Arial(20)).height, 20, 1);  // a positive height is the cell
+
+  for (const auto& [height, width] : {std::pair{-9, 7}, {-27, 13}, {-29, 16}, {-12, 9}}) {
+    SCOPED_TRACE(width);
+    EXPECT_NEAR(Metrics(Arial(height, width)).aveCharWidth, width, 1);
+    Canvas natural(300, 50), stretched(300, 50);
+    Write(natural, "HHHH", {0, 0, 300, 50}, DT_SINGLELINE, Arial(height));
+    Write(stretched, "HHHH", {0, 0, 300, 50}, DT_SINGLELINE, Arial(height, width));
+    const double ratio = double(stretched.Find(Dark).Width()) / natural.Find(Dark).Width();
+    EXPECT_NEAR(ratio, double(width) / Metrics(Arial(height)).aveCharWidth, 0.12);
+    EXPECT_EQ(stretched.Find(Dark).Height(), natural.Find(Dark).Height());
+  }
+
+  auto inkOf = [](int weight) {
+    Canvas canvas(100, 30);
+    Write(canvas, "HIT", {0, 0, 100, 30}, DT_SINGLELINE, Arial(-15, 0, weight));
+    int count = 0;
+    canvas.Find(Dark, &count);
+    return count;
+  };
+  EXPECT_GT(inkOf(700), inkOf(400) * 5 / 4);
+}
+
+TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
+  const Rect rect{0, 0, 120, 60};
+  const unsigned format = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
+  Canvas canvas(120, 60);
+  Dc* dc = canvas.dc();
+  Selected font(dc, CreateFontIndirect(Arial(-29, 16)));
+  ASSERT_TRUE(BeginPath(dc));
+  SetBkMode(dc, TRANSPARENT);
+  Rect textRect = rect;
+  DrawText(dc, "HIT", -1, &textRect, format);
+  ASSERT_TRUE(EndPath(dc));
+  EXPECT_TRUE(canvas.Ink().IsEmpty());  // recorded, not drawn
+  {
+    Selected pen(dc, CreatePen(PS_SOLID, 0, kRed));
+    Selected brush(dc, CreateSolidBrush(kBlue));
+    ASSERT_TRUE(StrokeAndFillPath(dc));
+    EXPECT_FALSE(StrokeAndFillPath(dc));  // the path is used up
+  }
+  int inside = 0, other = 0;
+  canvas.Find([](Color c) { return c == kBlue; }, &inside);
+  canvas.Find([](Color c) { return c != kRed && c != kBlue && c != kWhite; }, &other);
+  EXPECT_GT(inside, 100);
+  EXPECT_EQ(other, 0);  // not smoothed
+  for (int y = 0; y < 60; ++y) {
+    int x = 0;
+    while (x < 120 && canvas.At(x, y) == kWhite)
+      ++x;
+    EXPECT_TRUE(x == 120 || canvas.At(x, y) == kRed) << "row " << y;
+  }
+  // The outline sits where the plain text would be.
+  Canvas plain(120, 60);
+  Write(plain, "HIT", rect, format, Arial(-29, 16));
+  const Rect outlined = canvas.Ink(), letters = plain.Find(Dark);
+  EXPECT_NEAR(outlined.left, letters.left, 1);
+  EXPECT_NEAR(outlined.right, letters.right, 1);
+  EXPECT_NEAR(outlined.top, letters.top, 1);
+  EXPECT_NEAR(outlined.bottom, letters.bottom, 1);
+}
+
+}  // namespace
