@@ -19,7 +19,8 @@ namespace {
 constexpr const char* kWindowProperty = "platformWindow";
 
 std::string Upper(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : s)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }
 
@@ -127,7 +128,9 @@ QWidget* CreateControl(Window* window, const std::string& className, QWidget* pa
   return widget;
 }
 
-QImage GrabControl(Window* window) { return window->widget->grab().toImage(); }
+QImage GrabControl(Window* window) {
+  return window->widget->grab().toImage();
+}
 
 Window* WindowOfWidget(QWidget* widget) {
   for (QWidget* w = widget; w != nullptr; w = w->parentWidget()) {

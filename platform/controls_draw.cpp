@@ -7,8 +7,8 @@ namespace platform {
 namespace {
 
 // Two-pixel bevel: the outer and inner ring, each lit on the top and left edges.
-void Bevel(detail::PixelWriter& out, const Rect& r, Color outerLit, Color outerDark,
-           Color innerLit, Color innerDark) {
+void Bevel(detail::PixelWriter& out, const Rect& r, Color outerLit, Color outerDark, Color innerLit,
+           Color innerDark) {
   auto ring = [&](int inset, Color lit, Color dark) {
     const int l = r.left + inset, t = r.top + inset, rr = r.right - inset, b = r.bottom - inset;
     if (rr - l < 2 || b - t < 2) return;
@@ -46,7 +46,8 @@ bool DrawFrameControl(Dc* dc, const Rect& rect, unsigned type, unsigned state) {
   if (!detail::IsLiveDc(dc) || type != DFC_BUTTON || (state & DFCS_BUTTONPUSH) == 0) return false;
   detail::PixelWriter out(dc);
   if (!out.valid()) return false;
-  out.Fill(rect.left, rect.top, rect.right, rect.bottom, detail::ToQRgb(GetSysColor(COLOR_BTNFACE)));
+  out.Fill(rect.left, rect.top, rect.right, rect.bottom,
+           detail::ToQRgb(GetSysColor(COLOR_BTNFACE)));
   if ((state & DFCS_PUSHED) != 0) {
     Bevel(out, rect, GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT),
           GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_3DLIGHT));

@@ -22,7 +22,7 @@ struct DialogState {
   DialogProc proc;
   bool ended = false;
   std::intptr_t result = 0;
-  int baseX = 6;  // pixels per 4 horizontal dialog units
+  int baseX = 6;   // pixels per 4 horizontal dialog units
   int baseY = 13;  // pixels per 8 vertical dialog units
 };
 
@@ -146,8 +146,8 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
     x = around.center().x() - width / 2;
     y = around.center().y() - height / 2;
   }
-  Window* dialog = CreateWindow(className, dialogTemplate.title, WS_DIALOG, x, y, width, height,
-                                owner, 0);
+  Window* dialog =
+      CreateWindow(className, dialogTemplate.title, WS_DIALOG, x, y, width, height, owner, 0);
   if (dialog == nullptr) {
     UnregisterClass(className);
     return -1;
@@ -164,8 +164,8 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
     if (firstTabStop == nullptr && (c.style & WS_TABSTOP) != 0) firstTabStop = control;
   }
   ShowWindow(dialog, SW_SHOW);
-  const LResult focusDefault = SendMessage(dialog, WM_INITDIALOG,
-                                           reinterpret_cast<WParam>(firstTabStop), param);
+  const LResult focusDefault =
+      SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WParam>(firstTabStop), param);
   if (focusDefault != 0) {
     for (Window* child : dialog->children) {
       if ((child->style & WS_TABSTOP) != 0 && IsWindowEnabled(child)) {
@@ -196,8 +196,7 @@ bool EndDialog(Window* dialog, std::intptr_t result) {
   return true;
 }
 
-int MessageBox(Window* owner, const std::string& text, const std::string& caption,
-               unsigned type) {
+int MessageBox(Window* owner, const std::string& text, const std::string& caption, unsigned type) {
   if (messageBoxHook) return messageBoxHook(text, caption, type);
   QMessageBox box(IsWindow(owner) ? owner->frame : nullptr);
   box.setWindowTitle(QString::fromStdString(caption));
@@ -227,13 +226,16 @@ bool ChooseColor(Window* owner, Color* color, Color customColors[16]) {
   return chosen;
 }
 
-void SetDialogHook(std::function<void(Window*)> hook) { dialogHook = std::move(hook); }
+void SetDialogHook(std::function<void(Window*)> hook) {
+  dialogHook = std::move(hook);
+}
 
-void SetMessageBoxHook(
-    std::function<int(const std::string&, const std::string&, unsigned)> hook) {
+void SetMessageBoxHook(std::function<int(const std::string&, const std::string&, unsigned)> hook) {
   messageBoxHook = std::move(hook);
 }
 
-void SetChooseColorHook(std::function<bool(Color*)> hook) { chooseColorHook = std::move(hook); }
+void SetChooseColorHook(std::function<bool(Color*)> hook) {
+  chooseColorHook = std::move(hook);
+}
 
 }  // namespace platform

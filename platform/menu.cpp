@@ -75,7 +75,9 @@ bool IsMenuItemChecked(Window* window, int id) {
   return action != nullptr && action->isChecked();
 }
 
-bool MenuItemExists(Window* window, int id) { return FindAction(window, id) != nullptr; }
+bool MenuItemExists(Window* window, int id) {
+  return FindAction(window, id) != nullptr;
+}
 
 bool ChooseMenuItem(Window* window, int id) {
   QAction* action = FindAction(window, id);

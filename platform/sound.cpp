@@ -1,7 +1,7 @@
 #include "platform/sound.h"
 
-#include <QFile>
 #include <SDL.h>
+#include <QFile>
 #include <cstring>
 #include <map>
 #include <vector>
@@ -29,8 +29,8 @@ Device& TheDevice() {
       want.format = AUDIO_S16SYS;
       want.channels = 1;
       want.samples = 1024;
-      device.id = SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec,
-                                      SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+      device.id =
+          SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
       if (device.id != 0) SDL_PauseAudioDevice(device.id, 0);
     }
   }
@@ -138,6 +138,8 @@ bool PlayWaveResource(int resourceId, unsigned flags) {
   return started;
 }
 
-void SetSoundSink(SoundSink newSink) { sink = std::move(newSink); }
+void SetSoundSink(SoundSink newSink) {
+  sink = std::move(newSink);
+}
 
 }  // namespace platform

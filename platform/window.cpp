@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -458,7 +458,9 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   return true;
 }
 
-bool IsOnScreen(int x, int y) { return QGuiApplication::screenAt(QPoint(x, y)) != nullptr; }
+bool IsOnScreen(int x, int y) {
+  return QGuiApplication::screenAt(QPoint(x, y)) != nullptr;
+}
 
 bool SetWindowIcon(Window* window, int resourceId) {
   if (!IsWindow(window) || window->parent != nullptr) return false;
@@ -608,7 +610,7 @@ LResult DefWindowProc(Window* window, unsigned msg, WParam, LParam) {
 
 bool PressKey(int virtualKey, bool shift) {
   static const std::map<int, Qt::Key> keys = {
-      {VK_TAB, Qt::Key_Tab},   {VK_RETURN, Qt::Key_Return}, {VK_ESCAPE, Qt::Key_Escape},
+      {VK_TAB, Qt::Key_Tab},     {VK_RETURN, Qt::Key_Return}, {VK_ESCAPE, Qt::Key_Escape},
       {VK_SPACE, Qt::Key_Space}, {VK_LEFT, Qt::Key_Left},     {VK_UP, Qt::Key_Up},
       {VK_RIGHT, Qt::Key_Right}, {VK_DOWN, Qt::Key_Down}};
   auto it = keys.find(virtualKey);

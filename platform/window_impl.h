@@ -29,9 +29,9 @@ class Window {
   int id = 0;
   std::uint64_t serial = 0;  // creation order
   Window* parent = nullptr;
-  std::vector<Window*> children;  // z-order, topmost first (creation order)
-  QWidget* frame = nullptr;   // the top-level widget, or the widget itself for a child
-  QWidget* widget = nullptr;  // what shows the client area
+  std::vector<Window*> children;           // z-order, topmost first (creation order)
+  QWidget* frame = nullptr;                // the top-level widget, or the widget itself for a child
+  QWidget* widget = nullptr;               // what shows the client area
   SurfaceWidget* surfaceWidget = nullptr;  // null for the toolkit's own controls
   Window* owner = nullptr;                 // of a dialog
   QImage surface;
