@@ -1,0 +1,61 @@
+#pragma once
+// A box of the main window's client area with a fill, an optional frame, and a line or block of
+// text: every meter, message, table cell and coloured panel of the game is one of these.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/gdi.h"
+#include "platform/types.h"
+
+namespace platform {
+class Window;
+}
+
+using Color = platform::Color;
+using FontSpec = platform::LogFont;
+
+// The program's fonts by code (0..26); every other code gives the code 0 font.
+FontSpec MakeFontSpec(int code);
+
+struct Label {
+  platform::Rect rect{0, 0, 100, 40};
+  Color backColor = platform::Rgb(192, 192, 192);
+  std::int32_t borderStyle = platform::PS_SOLID;
+  std::int32_t borderWidth = 1;
+  Color borderColor = platform::Rgb(0, 0, 0);
+  FontSpec font;
+  Color textColor = platform::Rgb(255, 255, 255);
+  unsigned textFormat = 0;
+  platform::Rect textRect{1, 1, 99, 39};
+  std::int32_t backMode = platform::OPAQUE;
+  std::int32_t drawStyle = 0;  // 1 = outlined letters
+  Color outlineColor = platform::Rgb(255, 0, 0);
+  std::string text;  // empty = no text
+  std::int32_t visible = 1;
+
+  Label();
+  // Labels stand for fixed places on the screen; an implicit copy would let a caller edit a
+  // temporary believing it edits the shown label, so copies are made only through Assign.
+  Label(const Label&) = delete;
+  Label& operator=(const Label&) = delete;
+
+  Label& Assign(const Label& source);
+
+  // Replaces the text (null or "" leaves none) and, with a window, marks the label for repainting.
+  int SetText(const char* newText, platform::Window* window = nullptr);
+  int SetNumber(std::int32_t value, platform::Window* window);
+  void SetVisible(std::int32_t newVisible, platform::Window* window, int now);
+  int Refresh(platform::Window* window, int now);
+
+  int Draw(platform::Window* window, platform::Dc* dc);
+  int DrawBackground(platform::Window* window, platform::Dc* dc);
+  int DrawPlainText(platform::Window* window, platform::Dc* dc);
+  int DrawOutlinedText(platform::Window* window, platform::Dc* dc);
+
+  platform::LogPen BorderPen() const;
+  platform::LogPen OutlinePen() const;
+
+  void MoveLeftTo(int x);
+  void MoveTopTo(int y);
+};
