@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QPalette>
 
 namespace platform {
 namespace {
@@ -19,6 +20,23 @@ bool Start(int& argc, char** argv) {
   // Closing the window is the program's decision, not the toolkit's.
   QApplication::setQuitOnLastWindowClosed(false);
   QFont::insertSubstitution("Arial", "Liberation Sans");
+  // The classic grey controls that the owner-drawn buttons imitate, so both kinds look alike.
+  QPalette palette = QApplication::palette();
+  const QColor face(192, 192, 192), shadow(128, 128, 128);
+  for (QPalette::ColorRole role : {QPalette::Window, QPalette::Button}) {
+    palette.setColor(role, face);
+  }
+  palette.setColor(QPalette::Light, Qt::white);
+  palette.setColor(QPalette::Midlight, QColor(223, 223, 223));
+  palette.setColor(QPalette::Mid, shadow);
+  palette.setColor(QPalette::Dark, shadow);
+  palette.setColor(QPalette::Shadow, QColor(64, 64, 64));
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+    palette.setColor(QPalette::Active, role, Qt::black);
+    palette.setColor(QPalette::Inactive, role, Qt::black);
+    palette.setColor(QPalette::Disabled, role, shadow);
+  }
+  QApplication::setPalette(palette);
   return true;
 }
 

@@ -137,6 +137,8 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
     return 0;
   };
   if (!RegisterClass(windowClass)) return -1;
+  // The owner's control with the focus gets it back when the dialog is gone.
+  Window* focusBefore = GetFocus();
 
   const int width = dialogTemplate.cx * state->baseX / 4;
   const int height = dialogTemplate.cy * state->baseY / 8;
@@ -183,6 +185,10 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
   Dialogs().erase(dialog);
   DestroyWindow(dialog);
   UnregisterClass(className);
+  // Unless the dialog's work moved it, the owner's focus is where it was before.
+  Window* after = GetFocus();
+  Window* target = after != nullptr ? after : focusBefore;
+  if (IsWindow(target) && IsWindowEnabled(target)) SetFocus(target);
   return result;
 }
 

@@ -1,0 +1,114 @@
+#include "app/program.h"
+
+#include <cstring>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "core/deck.h"
+#include "core/game_state.h"
+#include "platform/app.h"
+#include "platform/clock.h"
+#include "platform/gdi.h"
+#include "platform/instance.h"
+#include "settings/players.h"
+#include "settings/select_player.h"
+
+namespace {
+
+constexpr const char* kInstanceLockName = "QuaxelMainMutex";
+constexpr int kIconId = 102;
+constexpr int kPictureStyle = 1;  // back 201, faces 301.., joker 251
+constexpr int kSpecialBonusPays[kSpecialBonusRows] = {200, 20, 5, 2, 1};
+
+void ReleasePicture(platform::Bitmap* bitmap) {
+  platform::DeleteObject(bitmap);
+}
+
+}  // namespace
+
+int StartupLoad() {
+  settingsBlock = SettingsBlock{};
+  LoadSettingsFile(settingsBlock);
+  SelectPlayerFromBlock(settingsBlock);
+  for (Card*& slot : handSlots)
+    slot = &emptyCard;
+  pileTop = &emptyCard;
+  doubleMode = 0;
+  for (int i = 0; i < kSpecialBonusRows; ++i)
+    specialBonus[i].pay = kSpecialBonusPays[i];
+  deck.Allocate(DeckSizeForJokers(currentPlayer.jokerNum));
+  deck.Build();
+  return 1;
+}
+
+int LoadBackPicture(int backStyle) {
+  backCard.ReleasePicture();
+  backCard.picture = platform::LoadBitmap(200 + backStyle);
+  backCard.Set(-1, -1, 0);
+  return backCard.picture != nullptr ? 1 : 0;
+}
+
+int StartProgram(const ProgramOptions& options) {
+  SetSettingsPath(SettingsPathForProgram(options.programPath));
+  SetTickSource(&platform::GetTickCount);
+  SetPictureFunctions(&platform::LoadBitmap, &ReleasePicture);
+  StartupLoad();
+  if (!platform::IsClassRegistered(kMainClassName) &&
+      !platform::RegisterClass({kMainClassName, MainWindowProc, currentPlayer.color})) {
+    return -1;
+  }
+  platform::SetClassBackground(kMainClassName, currentPlayer.color);
+  LoadBackPicture(kPictureStyle);
+
+  // A position saved on a screen that is gone would open the window out of reach.
+  int x = windowX, y = windowY;
+  if (x == DEFAULT_POSITION || y == DEFAULT_POSITION || !platform::IsOnScreen(x, y)) {
+    x = y = platform::kDefaultPosition;
+  }
+  platform::Window* window = platform::CreateWindow(
+      kMainClassName, kTitle, 0, x, y, options.clientWidth, options.clientHeight, nullptr, 0);
+  if (window == nullptr) return -1;
+  platform::SetMenu(window, MainMenu());
+  platform::SetWindowIcon(window, kIconId);
+  const char* name =
+      currentPlayerIndex != 0 ? currentPlayer.userName : settingsBlock.players[0].userName;
+  ApplyPlayerToWindow(window, kTitle, name, gameState.credits);
+  platform::ShowWindow(window, platform::SW_SHOW);
+  platform::ListenForRaiseRequests(window);
+  if (currentPlayerIndex == 0 && options.showSelectPlayer) {
+    RunSelectPlayerDialog(window, &settingsBlock);
+  }
+  if (platform::IsWindow(window)) platform::UpdateWindow(window);
+  return 0;
+}
+
+void FinishProgram() {
+  if (mainWindow != nullptr) platform::DestroyWindow(mainWindow);
+  platform::DeleteObject(buttonFont);
+  buttonFont = nullptr;
+  platform::UnregisterClass(kMainClassName);
+  // Pictures go back to the window system while it is still there.
+  deck.Allocate(0);
+  backCard.ReleasePicture();
+  emptyCard.ReleasePicture();
+}
+
+int WinMain(int argc, char** argv) {
+  if (!platform::Start(argc, argv)) return -1;
+  bool alreadyRunning = false;
+  platform::NamedLock* lock = platform::CreateNamedLock(kInstanceLockName, &alreadyRunning);
+  if (lock == nullptr) {
+    if (alreadyRunning) platform::BringRunningInstanceToFront(kMainClassName);
+    return -1;
+  }
+  ProgramOptions options;
+  options.programPath = argc > 0 ? argv[0] : "";
+  if (StartProgram(options) != 0) {
+    platform::CloseNamedLock(lock);
+    return -1;
+  }
+  const int code = platform::RunMessageLoop();
+  FinishProgram();
+  platform::CloseNamedLock(lock);
+  return code;
+}

@@ -1,0 +1,66 @@
+#include "tests/app/program_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "platform/controls.h"
+
+void ProgramTest::SetUp() {
+  static int serial = 0;
+  dir = std::filesystem::temp_directory_path() /
+        ("quaxel_program_test_" + std::to_string(::getpid()) + "_" + std::to_string(serial++));
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir);
+  platform::SetClock(&clock);
+}
+
+void ProgramTest::TearDown() {
+  if (mainWindow != nullptr) platform::DestroyWindow(mainWindow);
+  platform::RunUntilIdle();
+  platform::RunMessageLoop();  // takes the quit message the window left
+  FinishProgram();
+  platform::SetDialogHook(nullptr);
+  platform::SetMessageBoxHook(nullptr);
+  platform::SetChooseColorHook(nullptr);
+  platform::SetClock(nullptr);
+  std::filesystem::remove_all(dir);
+}
+
+void ProgramTest::Start(std::function<void(platform::Window*)> answer, int clientWidth) {
+  platform::SetDialogHook([this, answer](platform::Window* dialog) {
+    dialogOpened = true;
+    if (answer) answer(dialog);
+    if (platform::IsWindow(dialog)) platform::EndDialog(dialog, 1);
+  });
+  ProgramOptions options;
+  options.programPath = (dir / "quaxel").string();
+  options.clientWidth = clientWidth;
+  ASSERT_EQ(StartProgram(options), 0);
+  ASSERT_NE(mainWindow, nullptr);
+  platform::RunUntilIdle();
+}
+
+void ProgramTest::Quit() {
+  platform::SendMessage(mainWindow, platform::WM_COMMAND, 110, 0);
+  platform::RunUntilIdle();
+}
+
+void ProgramTest::WriteSettings(const std::string& text) {
+  std::ofstream(dir / "Quaxel.ini", std::ios::binary) << text;
+}
+
+std::string ProgramTest::ReadSettings() const {
+  std::ifstream in(dir / "Quaxel.ini", std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool ProgramTest::SettingsExist() const {
+  return std::filesystem::exists(dir / "Quaxel.ini");
+}
+
+void ClickDialogButton(platform::Window* dialog, int id) {
+  platform::ClickButton(platform::GetDlgItem(dialog, id));
+}

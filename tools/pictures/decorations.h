@@ -1,0 +1,16 @@
+// The card tracker's end strip and the program icon.
+#pragma once
+
+#include "tools/pictures/canvas.h"
+
+namespace pictures {
+
+inline constexpr int kStripWidth = 9;
+inline constexpr int kStripHeight = 61;
+
+// Suit signs beside the tracker's four rows, on the tracker's own blue.
+Canvas DrawTrackerStrip();
+// A fanned pair of cards with a coin, 32 or 16 pixels square; kClear where transparent.
+Canvas DrawIcon(int size);
+
+}  // namespace pictures

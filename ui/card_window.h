@@ -1,0 +1,34 @@
+#pragma once
+// The six card windows: five hand cards (0..4) and the pile (5). Each paints the picture of the
+// card its position holds and reports a completed click on it as command 100 + index.
+
+#include "platform/types.h"
+#include "platform/window.h"
+
+inline constexpr int kCardWindows = 6;
+inline constexpr int kPileWindow = 5;
+inline constexpr int kCardWidth = 80;
+inline constexpr int kCardHeight = 100;
+
+extern platform::Window* cardWindows[kCardWindows];
+extern platform::Rect slotRects[kCardWindows];
+
+// The command buttons of the main window, made when its contents are built.
+inline constexpr int kSelectButtons = 5;
+extern platform::Window* selectButtons[kSelectButtons];
+extern platform::Window* quitButton;
+extern platform::Window* collectButton;
+extern platform::Window* halfDoubleButton;
+extern platform::Window* oneBetButton;
+extern platform::Window* repeatBetButton;
+extern platform::Window* dealDrawButton;
+
+// 1 and the index when the window is one of the card windows, else 0.
+int FindCardWindow(platform::Window* window, int* index);
+platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
+                                 platform::LParam lParam);
+// Gives the keyboard focus to the first enabled SELECT button, left to right.
+void FocusFirstSelectButton();
+// The card that window i shows: a hand slot, or the pile top for the pile window.
+struct Card;
+Card* CardShownBy(int index);

@@ -1,0 +1,190 @@
+#include "ui/painters.h"
+
+#include "core/game_state.h"
+#include "ui/card_window.h"
+#include "ui/labels.h"
+#include "ui/pile_marker.h"
+
+namespace {
+
+using platform::GdiObject;
+using platform::Rect;
+
+constexpr int kStripResource = 200;
+
+// Selects a pen and a brush for the life of the object, restores the previous ones and deletes
+// what it created (stock objects are left alone by DeleteObject).
+class DrawingTools {
+ public:
+  DrawingTools(platform::Dc* dc, platform::Pen* pen, GdiObject* brush)
+      : dc_(dc), pen_(pen), brush_(brush) {
+    if (pen_) oldPen_ = platform::SelectObject(dc_, pen_);
+    if (brush_) oldBrush_ = platform::SelectObject(dc_, brush_);
+  }
+  ~DrawingTools() {
+    if (oldPen_) platform::SelectObject(dc_, oldPen_);
+    if (oldBrush_) platform::SelectObject(dc_, oldBrush_);
+    if (pen_) platform::DeleteObject(pen_);
+    if (brush_) platform::DeleteObject(brush_);
+  }
+  DrawingTools(const DrawingTools&) = delete;
+  DrawingTools& operator=(const DrawingTools&) = delete;
+
+  bool ready() const { return oldPen_ && oldBrush_; }
+
+ private:
+  platform::Dc* dc_;
+  platform::Pen* pen_;
+  GdiObject* brush_;
+  GdiObject* oldPen_ = nullptr;
+  GdiObject* oldBrush_ = nullptr;
+};
+
+GdiObject* NullBrush() {
+  return platform::GetStockObject(platform::NULL_BRUSH);
+}
+
+bool Line(platform::Dc* dc, int x0, int y0, int x1, int y1) {
+  return platform::MoveToEx(dc, x0, y0, nullptr) && platform::LineTo(dc, x1, y1);
+}
+
+void DrawAll(Label* labels, int count, platform::Window* window, platform::Dc* dc) {
+  for (int i = 0; i < count; ++i)
+    labels[i].Draw(window, dc);
+}
+
+}  // namespace
+
+platform::LogPen TablePen() {
+  return {platform::PS_SOLID, 0, kLightGrey};
+}
+
+int DrawCountTableFrame(platform::Window* window, platform::Dc* dc) {
+  if (!window || !dc) return 0;
+  const Rect& a = successesTable[0].rect;
+  const Rect& z = successesTable[kSuccessesLabels - 1].rect;
+  DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
+  const bool ok =
+      tools.ready() && platform::Rectangle(dc, a.left - 1, a.top, z.right + 1, z.bottom + 1) &&
+      Line(dc, a.left, a.bottom, z.right, a.bottom) && Line(dc, a.right, a.top, a.right, z.bottom);
+  return ok ? 1 : 0;
+}
+
+int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc) {
+  if (!window || !dc) return 0;
+  const Rect& a = specialBonusPanel[0].rect;
+  const Rect& pays = specialBonusPanel[6].rect;
+  const Rect& z = specialBonusPanel[kSpecialBonusLabels - 1].rect;
+  DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
+  const bool ok = tools.ready() &&
+                  platform::Rectangle(dc, a.left - 1, a.top, z.right + 1, z.bottom + 1) &&
+                  Line(dc, a.left, a.bottom, z.right, a.bottom) &&
+                  Line(dc, a.right, a.top, a.right, z.bottom) &&
+                  Line(dc, pays.right, a.top, pays.right, z.bottom);
+  return ok ? 1 : 0;
+}
+
+int DrawGridEndStrips(platform::Window* window, platform::Dc* dc) {
+  if (!window || !dc) return 0;
+  platform::Bitmap* strip = platform::LoadBitmap(kStripResource);
+  if (!strip) return 0;
+  int width = 0;
+  int height = 0;
+  platform::GetBitmapSize(strip, &width, &height);
+  platform::Dc* memory = platform::CreateCompatibleDC(dc);
+  GdiObject* previous = memory ? platform::SelectObject(memory, strip) : nullptr;
+  bool ok = false;
+  if (previous) {
+    // One pixel inside the frame line at either end.
+    const Rect& frame = cardTrackerFrame.rect;
+    ok = platform::BitBlt(dc, frame.left + 1, frame.top + 1, width, height, memory, 0, 0,
+                          platform::SRCCOPY) &&
+         platform::BitBlt(dc, frame.right - 1 - width, frame.top + 1, width, height, memory, 0, 0,
+                          platform::SRCCOPY);
+    platform::SelectObject(memory, previous);
+  }
+  if (memory) platform::DeleteDC(memory);
+  platform::DeleteObject(strip);
+  return ok ? 1 : 0;
+}
+
+int DrawPileMarker(platform::Window* window, platform::Dc* dc) {
+  if (!window || !dc) return 0;
+  DrawingTools tools(dc, platform::CreatePen(platform::PS_SOLID, 1, pileMarker.color), NullBrush());
+  if (!tools.ready()) return 0;
+  for (const MarkerSegment& s : pileMarker.segments) {
+    const platform::Point line[2] = {{s.x0, s.y0}, {s.x1, s.y1}};
+    if (!platform::Polyline(dc, line, 2)) return 0;
+  }
+  return 1;
+}
+
+int DrawCounterArrow(platform::Dc* dc) {
+  if (!dc) return 0;
+  const Rect& box = succeededFrame.rect;
+  // The tip stops two pixels short of the meter's frame.
+  const platform::Point triangle[3] = {{box.right, box.top},
+                                       {box.right, box.bottom - 1},
+                                       {succeededMeter.rect.left - 2, box.top + box.Height() / 2}};
+  DrawingTools tools(dc, platform::CreatePenIndirect(succeededFrame.BorderPen()),
+                     platform::CreateSolidBrush(succeededFrame.backColor));
+  return tools.ready() && platform::Polygon(dc, triangle, 3) ? 1 : 0;
+}
+
+int DrawPileFrame(platform::Dc* dc) {
+  if (!dc) return 0;
+  constexpr int kMargin = 10;
+  const Rect& meter = succeededMeter.rect;
+  const Rect& tracker = cardTrackerFrame.rect;
+  constexpr int kTop = 20;  // ten pixels above the pile card window
+  DrawingTools tools(dc, platform::CreatePen(platform::PS_SOLID, 5, kGreen), NullBrush());
+  return tools.ready() && platform::Rectangle(dc, meter.right + kMargin, kTop,
+                                              tracker.left - kMargin, tracker.bottom - kMargin)
+             ? 1
+             : 0;
+}
+
+void PaintMainScreen(platform::Window* window, platform::Dc* dc) {
+  DrawAll(successesTable, kSuccessesLabels, window, dc);
+  DrawCountTableFrame(window, dc);
+  DrawAll(specialBonusPanel, kSpecialBonusLabels, window, dc);
+  DrawBonusTableFrame(window, dc);
+  cardTrackerFrame.DrawBackground(window, dc);
+  DrawGridEndStrips(window, dc);
+  DrawAll(cardTracker, kTrackerCells, window, dc);
+  DrawPileMarker(window, dc);
+  succeededFrame.DrawBackground(window, dc);
+  numberOfCaption.Draw(window, dc);
+  succeededCaption.Draw(window, dc);
+  cardsCaption.Draw(window, dc);
+  DrawCounterArrow(dc);
+  succeededMeter.Draw(window, dc);
+  DrawPileFrame(dc);
+  DrawAll(cardCaptions, kHandSize, window, dc);
+  for (Label* message : {&goodLuckMessage, &winnerMessage, &selectCardPrompt,
+                         &insertCoinOrDealPrompt, &insertCoinBetOrDealPrompt})
+    message->Draw(window, dc);
+}
+
+void PaintDoubleScreen(platform::Window* window, platform::Dc* dc) {
+  for (Label& bar : doubleTitleBars)
+    bar.DrawBackground(window, dc);
+  doubleTitle.Draw(window, dc);
+  bonusCardsCaption.Draw(window, dc);
+  collectableCaption.Draw(window, dc);
+  tryLuckCaption.Draw(window, dc);
+  if (cardWindows[kPileWindow]) platform::ShowWindow(cardWindows[kPileWindow], platform::SW_HIDE);
+  tryLuckCount.backColor = BackgroundSetting();
+  tryLuckCount.Draw(window, dc);
+  DrawAll(coinsCaptions, kCoinsCaptions, window, dc);
+  bonusCardsValue.Draw(window, dc);
+  collectableValue.backColor = BackgroundSetting();
+  collectableValue.Draw(window, dc);
+  tryLuckValue.backColor = BackgroundSetting();
+  tryLuckValue.Draw(window, dc);
+  for (Label* message : {&doubleDownMessage, &doubleGoodLuckMessage, &doubleSelectCardMessage,
+                         &doubleWinnerMessage, &doublePushMessage, &collectWinningsPrompt,
+                         &higherQuestion, &doubleCollectPrompt, &doubleRulesNotice})
+    message->Draw(window, dc);
+  DrawAll(cardCaptions + kHandSize, kCardCaptions - kHandSize, window, dc);
+}

@@ -1,0 +1,209 @@
+#include "ui/panels.h"
+
+#include <string>
+
+#include "core/game_state.h"
+#include "ui/card_window.h"
+#include "ui/labels.h"
+
+namespace {
+
+using platform::Rect;
+
+constexpr unsigned kLeftCentred = platform::DT_SINGLELINE | platform::DT_VCENTER;
+constexpr unsigned kCentred = kLeftCentred | platform::DT_CENTER;
+constexpr unsigned kRightCentred = kLeftCentred | platform::DT_RIGHT;
+
+// Pays of the SUCCESSES rows 1..7 at a wager of one coin, shown until the first wager.
+constexpr int kCardBonusPerCoin[kSuccessRows] = {100, 8, 6, 4, 3, 2, 1};
+
+const char* const kHandNames[kSpecialBonusRows] = {" ROYAL FLUSH", " STRAIGHT FLUSH",
+                                                   " FOUR OF A KIND", " FULL HOUSE", " FLUSH"};
+const char* const kRankLetters[13] = {"A", "2", "3",  "4", "5", "6", "7",
+                                      "8", "9", "10", "J", "Q", "K"};
+
+Rect Inset(const Rect& r, int n) {
+  return {r.left + n, r.top + n, r.right - n, r.bottom - n};
+}
+
+void Place(Label& label, const Rect& box, int textInset) {
+  label.rect = box;
+  label.textRect = Inset(box, textInset);
+}
+
+void Colour(Label& label, Color back, Color border, Color text) {
+  label.backColor = back;
+  label.borderStyle = platform::PS_SOLID;
+  label.borderColor = border;
+  label.textColor = text;
+}
+
+}  // namespace
+
+std::string SuccessCaption(int low, int high) {
+  if (low == high) return std::string(15, ' ') + std::to_string(low) + "  CARDS";
+  return std::to_string(low) + "    -    " + std::to_string(high) + "  CARDS";
+}
+
+int LayoutSuccessesTable(platform::Window* /*window*/) {
+  Label& heading = successesTable[0];
+  Place(heading, {11, 10, 151, 23}, 1);
+  heading.font = MakeFontSpec(2);
+  heading.textFormat = kCentred;
+  Colour(heading, kPanelBlue, kPanelBlue, kWhite);
+  heading.SetText("S U C C E S S E S");
+
+  Label& payHeading = successesTable[8];
+  payHeading.Assign(heading);
+  Place(payHeading, {heading.rect.right + 1, heading.rect.top, 212, heading.rect.bottom}, 1);
+  payHeading.SetText("P A Y S");
+
+  // The first row starts one pixel below the heading, under the rule that separates them.
+  for (int row = 1; row <= kSuccessRows; ++row) {
+    const int top = heading.rect.bottom + 1 + heading.rect.Height() * (row - 1);
+    Label& caption = successesTable[row];
+    caption.Assign(heading);
+    caption.MoveTopTo(top);
+    caption.SetText(SuccessCaption(kSuccessRowLow[row - 1], kSuccessRowHigh[row - 1]).c_str());
+
+    Label& pay = successesTable[8 + row];
+    pay.Assign(payHeading);
+    pay.MoveTopTo(top);
+    Colour(pay, kRed, kRed, kWhite);
+    pay.SetNumber(kCardBonusPerCoin[row - 1], nullptr);
+  }
+  return 1;
+}
+
+int LayoutSpecialBonusPanel(platform::Window* window) {
+  const int x0 = platform::GetClientRect(window).right - 210;
+
+  Label& heading = specialBonusPanel[0];
+  Place(heading, {x0, 10, x0 + 109, 22}, 1);
+  heading.font = MakeFontSpec(3);
+  heading.textFormat = kCentred;
+  Colour(heading, kPanelBlue, kPanelBlue, kWhite);
+  heading.SetText("SPECIAL BONUS");
+
+  Label& paysHeading = specialBonusPanel[6];
+  paysHeading.Assign(heading);
+  Place(paysHeading, {heading.rect.right + 1, 10, heading.rect.right + 45, 22}, 1);
+  paysHeading.SetText("PAYS");
+
+  Label& hitsHeading = specialBonusPanel[12];
+  hitsHeading.Assign(paysHeading);
+  hitsHeading.MoveLeftTo(paysHeading.rect.right + 1);
+  hitsHeading.SetText("HITS");
+
+  for (int row = 1; row <= kSpecialBonusRows; ++row) {
+    const int top = heading.rect.bottom + 1 + heading.rect.Height() * (row - 1);
+    Label& name = specialBonusPanel[row];
+    name.Assign(heading);
+    name.MoveTopTo(top);
+    name.textFormat = kLeftCentred;
+    name.SetText(kHandNames[row - 1]);
+
+    Label& pay = specialBonusPanel[6 + row];
+    pay.Assign(paysHeading);
+    pay.MoveTopTo(top);
+    Colour(pay, kRed, kRed, kWhite);
+    pay.SetNumber(specialBonus[row - 1].pay, nullptr);
+
+    Label& hits = specialBonusPanel[12 + row];
+    hits.Assign(hitsHeading);
+    hits.MoveTopTo(top);
+    hits.textFormat = kRightCentred;
+    hits.SetNumber(0, nullptr);
+  }
+  return 1;
+}
+
+int LayoutCardTrackerFrame() {
+  const Rect& lastName = specialBonusPanel[5].rect;
+  const Rect& lastHits = specialBonusPanel[17].rect;
+  Label& frame = cardTrackerFrame;
+  frame.rect = {lastName.left - 1, lastName.bottom + 5, lastHits.right + 1, lastName.bottom + 68};
+  frame.textRect = frame.rect;
+  frame.backColor = kPanelBlue;
+  frame.borderStyle = platform::PS_SOLID;
+  frame.borderColor = kLightGrey;
+  frame.SetText(nullptr);
+  return 1;
+}
+
+int LayoutCardTracker() {
+  const Rect& frame = cardTrackerFrame.rect;
+  // Room is left at each end of the rows for the end strips.
+  const int w = (frame.Width() - 42) / 13;
+  const int h = (frame.Height() - 15) / 4;
+  for (int k = 0; k < kTrackerCells; ++k) {
+    const int row = k / 13;
+    const int column = k % 13;
+    const int left = frame.left + 15 + column * (w + 1);
+    const int top = frame.top + 6 + row * (h + 1);
+    Label& cell = cardTracker[k];
+    Place(cell, {left, top, left + w, top + h}, 0);
+    cell.textFormat = kCentred;
+    cell.font = MakeFontSpec(4);
+    Colour(cell, kPanelBlue, kPanelBlue, kWhite);
+    cell.SetText(kRankLetters[column]);
+  }
+  return 1;
+}
+
+int LayoutSucceededBox() {
+  Label& frame = succeededFrame;
+  Place(frame, {10, 119, 130, 150}, 0);
+  Colour(frame, kGrey, kGrey, frame.textColor);
+  frame.SetText(nullptr);
+
+  Label* const captions[] = {&numberOfCaption, &succeededCaption, &cardsCaption};
+  const char* const texts[] = {"NUMBER OF", "SUCCEEDED", "CARDS"};
+  constexpr int kLineHeight = 10;
+  for (int i = 0; i < 3; ++i) {
+    Label& caption = *captions[i];
+    caption.Assign(frame);
+    const int top = frame.rect.top + i * kLineHeight;
+    Place(caption, {frame.rect.left, top, frame.rect.right, top + kLineHeight}, 0);
+    caption.textRect.left = frame.rect.left + 2;
+    caption.font = MakeFontSpec(5);
+    caption.textFormat = 0;
+    caption.textColor = kWhite;
+    caption.SetText(texts[i]);
+  }
+  return 1;
+}
+
+int LayoutSucceededMeter() {
+  const Rect& payColumn = successesTable[15].rect;
+  const Rect& box = succeededFrame.rect;
+  Label& meter = succeededMeter;
+  Place(meter, {payColumn.left - 1, box.top, payColumn.right + 1, box.bottom}, 5);
+  meter.textFormat = kRightCentred;
+  meter.font = MakeFontSpec(6);
+  Colour(meter, kPanelBlue, kLightGrey, kWhite);
+  meter.SetText("52");
+  return 1;
+}
+
+int LayoutCardCaptions() {
+  constexpr int kHeight = 20;
+  for (int slot = 0; slot < kHandSize; ++slot) {
+    const Rect& home = slotRects[slot];
+    if (home.left == 0) break;
+    for (int j : {slot, slot + kHandSize}) {
+      Label& caption = cardCaptions[j];
+      caption.rect = {home.left, home.bottom, home.left + kCardWidth, home.bottom + kHeight};
+      caption.textRect = Inset(caption.rect, 1);
+      caption.textFormat = kCentred;
+      caption.borderStyle = platform::PS_NULL;
+      caption.backColor = BackgroundSetting();
+      caption.visible = 0;
+      const bool selectable = j < kHandSize;
+      caption.font = MakeFontSpec(selectable ? 7 : 8);
+      caption.textColor = j == kHandSize ? kWhite : kYellow;
+      caption.SetText(selectable ? "SELECTABLE" : j == kHandSize ? "DEALER" : "PLAYER");
+    }
+  }
+  return 1;
+}

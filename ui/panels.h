@@ -1,0 +1,23 @@
+#pragma once
+// Builders of the pay tables, the card tracker, the succeeded box and the card captions. Called
+// once, in this order, while the main window is created; later ones read earlier rectangles.
+
+#include <string>
+
+#include "platform/window.h"
+
+int LayoutSuccessesTable(platform::Window* window);
+int LayoutSpecialBonusPanel(platform::Window* window);
+int LayoutCardTrackerFrame();
+int LayoutCardTracker();
+int LayoutSucceededBox();
+int LayoutSucceededMeter();
+// Needs slotRects; stops at the first hand card window that was not created (left edge 0).
+int LayoutCardCaptions();
+
+// The caption of a SUCCESSES row for the counts low..high: "26    -    28  CARDS", or for a
+// single count "               52  CARDS".
+std::string SuccessCaption(int low, int high);
+// The count each row 1..7 stands for at the start of a game, and where its range ends.
+inline constexpr int kSuccessRowLow[] = {52, 26, 23, 20, 17, 14, 10};
+inline constexpr int kSuccessRowHigh[] = {52, 28, 25, 22, 19, 16, 13};
