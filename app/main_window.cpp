@@ -10,14 +10,12 @@
 #include "ui/labels.h"
 #include "ui/message_panels.h"
 #include "ui/owner_button.h"
+#include "ui/card_window.h"
 #include "ui/painters.h"
 
 platform::Window* mainWindow = nullptr;
 platform::Font* buttonFont = nullptr;
 platform::Window* savedFocus = nullptr;
-platform::Dc* slideDC = nullptr;
-platform::Rect slideRect;
-int slideInProgress = 0;
 
 namespace {
 

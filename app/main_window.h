@@ -11,11 +11,6 @@ extern platform::Window* mainWindow;
 extern platform::Font* buttonFont;
 // The control that had the focus when the window was last deactivated or minimised.
 extern platform::Window* savedFocus;
-// The table as it was when a card started flying to the pile; painted instead of the panels
-// while the card is under way.
-extern platform::Dc* slideDC;
-extern platform::Rect slideRect;
-extern int slideInProgress;
 
 platform::LResult MainWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam);

@@ -5,6 +5,10 @@
 
 platform::Window* cardWindows[kCardWindows] = {};
 platform::Rect slotRects[kCardWindows] = {};
+platform::Dc* slideDC = nullptr;
+platform::Rect slideRect;
+int slideInProgress = 0;
+CardWindowHooks cardWindowHooks;
 
 platform::Window* selectButtons[kSelectButtons] = {};
 platform::Window* quitButton = nullptr;

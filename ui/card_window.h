@@ -2,6 +2,7 @@
 // The six card windows: five hand cards (0..4) and the pile (5). Each paints the picture of the
 // card its position holds and reports a completed click on it as command 100 + index.
 
+#include "platform/gdi.h"
 #include "platform/types.h"
 #include "platform/window.h"
 
@@ -12,6 +13,12 @@ inline constexpr int kCardHeight = 100;
 
 extern platform::Window* cardWindows[kCardWindows];
 extern platform::Rect slotRects[kCardWindows];
+
+// The table as it was when a card started flying to the pile: the main window paints it instead
+// of its panels while the card is under way.
+extern platform::Dc* slideDC;
+extern platform::Rect slideRect;
+extern int slideInProgress;
 
 // The command buttons of the main window, made when its contents are built.
 inline constexpr int kSelectButtons = 5;
@@ -32,3 +39,26 @@ void FocusFirstSelectButton();
 // The card that window i shows: a hand slot, or the pile top for the pile window.
 struct Card;
 Card* CardShownBy(int index);
+
+// The timed animations. Each step stops its own timer, does one thing and arms the next.
+void StartTurnToBack();
+void StartDealChain();
+void StartSlide(int index);
+void StartRefill(int index, unsigned delayMs);
+void StartReveal(int pick);
+void SlideStep(platform::Window* window, unsigned timerId);
+void FlipToBackStep(platform::Window* window, unsigned timerId);
+void DealStep(platform::Window* window, unsigned timerId);
+void RevealStep(platform::Window* window, unsigned timerId);
+void ShowBackThenRefill(platform::Window* window);
+int DealIntoSlot(platform::Window* window);
+int ShowCard(platform::Window* window, Card* card);
+
+// Where the chains hand back to the game; set once by the program.
+struct CardWindowHooks {
+  void (*handChanged)(platform::Window* mainWindow) = nullptr;
+  void (*dealerShown)(platform::Window* mainWindow) = nullptr;
+  void (*resolveDouble)(platform::Window* mainWindow, int pick) = nullptr;
+  void (*playSound)(int soundId, unsigned playFlags) = nullptr;  // played directly
+};
+extern CardWindowHooks cardWindowHooks;
