@@ -4,7 +4,11 @@
 #include <string>
 
 #include "app/main_window.h"
+#include "core/double_up.h"
+#include "core/game_state.h"
 #include "core/messages.h"
+#include "core/payout.h"
+#include "core/play.h"
 #include "platform/dialog.h"
 #include "settings/players.h"
 #include "settings/select_player.h"
@@ -44,6 +48,24 @@ void Choose(platform::Window* window, int baseId, std::int32_t& option, int valu
 void MarkChoice(platform::Window* window, int baseId, int count, std::int32_t value) {
   for (int v = 0; v < count; ++v)
     platform::CheckMenuItem(window, baseId + v, v == value);
+}
+
+// A card command: play the card, or in the double-up pick it (card 0 is the dealer's).
+void CardCommand(int index) {
+  if (doubleMode == 0) {
+    for (int i = 0; i < kSelectButtons; ++i) {
+      platform::EnableWindow(selectButtons[i], false);
+      platform::EnableWindow(cardWindows[i], false);
+      cardCaptions[i].SetVisible(0, mainWindow, 1);
+    }
+    PlayCard(index);
+    return;
+  }
+  for (int i = 1; i < kSelectButtons; ++i) {
+    platform::EnableWindow(selectButtons[i], false);
+    platform::EnableWindow(cardWindows[i], false);
+  }
+  PickCard(index);
 }
 
 void SelectUser(platform::Window* window) {
@@ -87,7 +109,30 @@ int DispatchCommand(platform::Window* window, platform::WParam wParam) {
     Choose(window, kCmdJoker0, currentPlayer.jokerNum, id - kCmdJoker0);
     return 1;
   }
+  if (id >= kCmdCard0 && id < kCmdCard0 + kSelectButtons) {
+    CardCommand(id - kCmdCard0);
+    return 1;
+  }
   switch (id) {
+    case kCmdCollect:
+      Collect(window);
+      break;
+    case kCmdHalfDouble:
+      HalfDouble(window);
+      break;
+    case kCmdOneBet:
+      PlaceCoin(window);
+      break;
+    case kCmdRepeatBet:
+      RepeatBet(window);
+      break;
+    case kCmdDealDraw:
+      if (doubleMode == 0) {
+        Deal(window);
+      } else {
+        StartDoubleTurn(window);
+      }
+      break;
     case kCmdQuit:
       platform::SendMessage(window, platform::WM_CLOSE, 0, 0);
       break;

@@ -5,6 +5,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "core/play.h"
+#include "core/sound.h"
 #include "platform/controls.h"
 #include "settings/players.h"
 #include "ui/labels.h"
@@ -110,6 +111,15 @@ platform::LResult MainWindowProc(platform::Window* window, unsigned msg, platfor
     case platform::WM_SYSCOMMAND:
       if (wParam == platform::SC_MINIMIZE) savedFocus = platform::GetFocus();
       return platform::DefWindowProc(window, msg, wParam, lParam);
+    case MSG_FLIP_BACK_DONE:
+      NewGameReset(window);
+      return 0;
+    case MSG_CARD_ARRIVED:
+      CardOnPile(window, static_cast<int>(wParam));
+      return 0;
+    case MSG_PLAY_SOUND:
+      PlayRequestedSound(wParam);
+      return 0;
     case MSG_PLAYER_CHOSEN:
       OnPlayerChosen(window, wParam, lParam);
       return 0;

@@ -5,6 +5,9 @@
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "core/deck.h"
+#include "core/double_up.h"
+#include "core/play.h"
+#include "core/sound.h"
 #include "core/game_state.h"
 #include "platform/app.h"
 #include "platform/clock.h"
@@ -12,6 +15,7 @@
 #include "platform/instance.h"
 #include "settings/players.h"
 #include "settings/select_player.h"
+#include "ui/card_window.h"
 
 namespace {
 
@@ -52,6 +56,12 @@ int StartProgram(const ProgramOptions& options) {
   SetSettingsPath(SettingsPathForProgram(options.programPath));
   SetTickSource(&platform::GetTickCount);
   SetPictureFunctions(&platform::LoadBitmap, &ReleasePicture);
+  cardWindowHooks.handChanged = &HandChanged;
+  cardWindowHooks.dealerShown = &DealerShown;
+  cardWindowHooks.resolveDouble = &ResolveDouble;
+  cardWindowHooks.playSound = [](int soundId, unsigned playFlags) {
+    PlaySoundResource(soundId, playFlags, currentPlayer.sound);
+  };
   StartupLoad();
   if (!platform::IsClassRegistered(kMainClassName) &&
       !platform::RegisterClass({kMainClassName, MainWindowProc, currentPlayer.color})) {

@@ -1,0 +1,1 @@
+#include "core/card_bonus.h"

@@ -1,0 +1,1 @@
+#include "core/double_up.h"
