@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr int kCardGapTotal = 420;  // five cards of 80 and two margins of 10
 constexpr int kButtonRowFromBottom = 45;
 constexpr int kButtonHeight = 35;
 constexpr int kSelectWidth = 80;
@@ -32,7 +31,6 @@ struct ButtonSpec {
 
 int CreateCardWindows(platform::Window* window) {
   const platform::Rect client = platform::GetClientRect(window);
-  const int gap = (client.Width() - kCardGapTotal) / 4;
   int ok = 1;
   for (int i = 0; i < kCardWindows && ok; ++i) {
     char className[64];
@@ -41,11 +39,10 @@ int CreateCardWindows(platform::Window* window) {
         !platform::RegisterClass({className, CardWindowProc, currentPlayer.color})) {
       ok = 0;
     }
-    const int x = i < kPileWindow ? 10 + i * (kCardWidth + gap) : 232;
-    const int y = i < kPileWindow ? succeededFrame.rect.bottom + 10 : 30;
-    slotRects[i] = {x, y, x + kCardWidth, y + kCardHeight};
-    cardWindows[i] = platform::CreateWindow(className, "", platform::WS_CHILD, x, y, kCardWidth,
-                                            kCardHeight, window, kCmdCard0 + i);
+    slotRects[i] = HomeRect(i, client.Width(), succeededFrame.rect.bottom + 10);
+    cardWindows[i] =
+        platform::CreateWindow(className, "", platform::WS_CHILD, slotRects[i].left,
+                               slotRects[i].top, kCardWidth, kCardHeight, window, kCmdCard0 + i);
     if (cardWindows[i] == nullptr) return 0;
     platform::ShowWindow(cardWindows[i], platform::SW_SHOW);
     platform::UpdateWindow(cardWindows[i]);

@@ -56,6 +56,14 @@ void ReleaseClick(platform::Window* window, platform::LParam lParam) {
 
 }  // namespace
 
+platform::Rect HomeRect(int index, int clientWidth, int handTop) {
+  constexpr int kMargins = 420;  // five cards of 80 and two margins of 10
+  const int gap = (clientWidth - kMargins) / 4;
+  const int x = index < kPileWindow ? 10 + index * (kCardWidth + gap) : 232;
+  const int y = index < kPileWindow ? handTop : 30;
+  return {x, y, x + kCardWidth, y + kCardHeight};
+}
+
 Card* CardShownBy(int index) {
   if (index >= 0 && index < kHandSize) return handSlots[index];
   if (index == kPileWindow) return pileTop;

@@ -11,6 +11,10 @@ inline constexpr int kPileWindow = 5;
 inline constexpr int kCardWidth = 80;
 inline constexpr int kCardHeight = 100;
 
+// The home rectangle of card window `index` for a client area of this width: the hand in a row
+// spread over the width, below `handTop`; the pile at a fixed place above it.
+platform::Rect HomeRect(int index, int clientWidth, int handTop);
+
 extern platform::Window* cardWindows[kCardWindows];
 extern platform::Rect slotRects[kCardWindows];
 

@@ -47,13 +47,9 @@ class ScreenTest : public WindowTest {
     ResetPileMarker();
     LayoutSucceededBox();
     LayoutSucceededMeter();
-    const int gap = (width - 420) / 4;
-    for (int i = 0; i < kHandSize; ++i) {
-      const int x = 10 + i * (kCardWidth + gap);
-      const int y = succeededFrame.rect.bottom + 10;
-      slotRects[i] = {x, y, x + kCardWidth, y + kCardHeight};
+    for (int i = 0; i < kCardWindows; ++i) {
+      slotRects[i] = HomeRect(i, width, succeededFrame.rect.bottom + 10);
     }
-    slotRects[kPileWindow] = {232, 30, 312, 130};
     LayoutCardCaptions();
     LayoutMeterPanel(window);
     LayoutDoubleScreen(window);
