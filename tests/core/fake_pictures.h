@@ -1,11 +1,10 @@
 #pragma once
-// Test double for the card pictures: installs a loader that hands out distinct fake handles (never
-// dereferenced) and a releaser that counts releases and notices double or unknown releases.
-// One FakePictures object at a time; it uninstalls itself on destruction.
+// Test double for the card pictures: a loader handing out distinct fake handles (never
+// dereferenced) and a releaser that counts releases and notices double or unknown ones.
+// One FakePictures at a time; it uninstalls itself on destruction.
 
 #include <cstdint>
 #include <map>
-#include <set>
 
 #include "core/card.h"
 
@@ -22,41 +21,26 @@ class FakePictures {
   FakePictures(const FakePictures&) = delete;
   FakePictures& operator=(const FakePictures&) = delete;
 
-  int loads = 0;         // successful loads
-  int loadRequests = 0;  // calls of the loader
-  int releases = 0;      // releases of live handles
-  int badReleases = 0;   // releases of a handle that is not live (double or foreign)
-  int failId = -1;       // the loader fails for this resource number
+  int loads = 0;                          // successful loads
+  int loadRequests = 0;                   // calls of the loader
+  int releases = 0;                       // releases of live handles
+  int badReleases = 0;                    // releases of a handle that is not live
+  int failId = -1;                        // the loader fails for this resource number
   std::map<platform::Bitmap*, int> live;  // live handle -> resource number
-  std::set<platform::Bitmap*> released;
-
-  // Resource number of a live handle, -1 when not live.
-  int IdOf(platform::Bitmap* bitmap) const {
-    auto it = live.find(bitmap);
-    return it == live.end() ? -1 : it->second;
-  }
 
  private:
   static platform::Bitmap* Load(int resourceId) {
     FakePictures& self = *instance_;
-    ++self.loadRequests;
     if (resourceId == self.failId) return nullptr;
-    // Distinct, never reused addresses: 16 apart in a counter space, never dereferenced.
-    ++self.serial_;
     auto* bitmap = reinterpret_cast<platform::Bitmap*>(
-        static_cast<std::uintptr_t>(0x100000 + 16 * self.serial_));
+        static_cast<std::uintptr_t>(0x100000 + 16 * ++self.serial_));
     self.live[bitmap] = resourceId;
     ++self.loads;
     return bitmap;
   }
   static void Release(platform::Bitmap* bitmap) {
     FakePictures& self = *instance_;
-    if (self.live.erase(bitmap) == 1) {
-      ++self.releases;
-      self.released.insert(bitmap);
-    } else {
-      ++self.badReleases;
-    }
+    ++(self.live.erase(bitmap) == 1 ? self.releases : self.badReleases);
   }
 
   std::uintptr_t serial_ = 0;
