@@ -1,1 +1,117 @@
 #include "core/card_bonus.h"
+
+#include <string>
+
+#include "core/game_state.h"
+#include "ui/labels.h"
+#include "ui/panels.h"
+
+namespace {
+
+// Coins per coin wagered for 1..52 cards succeeded.
+constexpr int kCardBonusFactor[52] = {
+    0,  0,  0,  0,  0,  0,  0,  0,  0,                // 1..9
+    1,  1,  1,  1,                                    // 10..13
+    2,  2,  2,  3,  3,  3,  4,  4,  4,                // 14..22
+    6,  6,  6,  8,  8,  8,  10, 10, 12, 12,  14, 14,  // 23..34
+    16, 16, 18, 18, 20, 20, 22, 22,                   // 35..42
+    25, 30, 35, 40, 45, 50, 55, 60, 80, 100,          // 43..52
+};
+
+constexpr int kPayLabel = 8;  // pay label of row r is kPayLabel + r
+constexpr int kScrollRow = 2;
+
+// The row a count highlights, or 0 when the count starts no new range.
+int RowForCount(int count) {
+  switch (count) {
+    case 10:
+      return 7;
+    case 14:
+      return 6;
+    case 17:
+      return 5;
+    case 20:
+      return 4;
+    case 23:
+      return 3;
+    case 26:
+    case 29:
+    case 31:
+    case 33:
+    case 35:
+    case 37:
+    case 39:
+    case 41:
+      return kScrollRow;
+    case 52:
+      return 1;
+    default:
+      return count >= 43 && count <= 51 ? kScrollRow : 0;
+  }
+}
+
+// From 43 on every count is a range of its own; below, the ranges above 28 span two counts.
+std::string RangeCaption(int count) {
+  return count >= 43 ? SuccessCaption(count, count) : SuccessCaption(count, count + 1);
+}
+
+void SetColors(platform::Window* window, Label& label, Color back, Color text) {
+  if (label.backColor == back && label.textColor == text) return;
+  label.backColor = back;
+  label.textColor = text;
+  label.Refresh(window, 0);
+}
+
+}  // namespace
+
+int CardBonusFactor(int count) {
+  if (count < 1 || count > 52) return 0;
+  return kCardBonusFactor[count - 1];
+}
+
+std::int32_t CardBonus(int count, std::int32_t bet) {
+  if (bet < 1 || count < 0 || count > 52) return 0;
+  const std::int64_t coins = static_cast<std::int64_t>(CardBonusFactor(count)) * bet;
+  return coins > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(coins);
+}
+
+void ShowCardBonusPays(platform::Window* window, std::int32_t bet) {
+  for (int row = 1; row <= kSuccessRows; ++row)
+    successesTable[kPayLabel + row].SetNumber(CardBonus(kSuccessRowLow[row - 1], bet), window);
+}
+
+void ShowSuccessRow(platform::Window* window, int count) {
+  const int row = RowForCount(count);
+  if (row == 0) return;
+  ResetSuccessPanel(window, 0);
+
+  if (row == kScrollRow && count != 26) {
+    for (int r = kSuccessRows; r > kScrollRow; --r) {
+      successesTable[r].SetText(successesTable[r - 1].text.c_str(), window);
+      successesTable[kPayLabel + r].SetText(successesTable[kPayLabel + r - 1].text.c_str(), window);
+    }
+    successesTable[kPayLabel + kScrollRow].SetNumber(CardBonus(count, gameState.bet), window);
+    successesTable[kScrollRow].SetText(RangeCaption(count).c_str(), window);
+  }
+
+  Label& caption = successesTable[row];
+  Label& pay = successesTable[kPayLabel + row];
+  caption.backColor = kRed;
+  pay.backColor = kWhite;
+  pay.textColor = kRed;
+  caption.Refresh(window, 0);
+  pay.Refresh(window, 0);
+}
+
+void ResetSuccessPanel(platform::Window* window, int resetTexts) {
+  for (int i = 0; i < kPayLabel; ++i) {
+    Label& label = successesTable[i];
+    SetColors(window, label, kPanelBlue, label.textColor);
+    if (resetTexts != 1 || i == 0) continue;
+    const std::string initial = SuccessCaption(kSuccessRowLow[i - 1], kSuccessRowHigh[i - 1]);
+    // A caption scrolled in the last game must be shown as restored, not only stored.
+    if (label.text != initial) label.SetText(initial.c_str(), window);
+  }
+  for (int r = 1; r <= kSuccessRows; ++r)
+    SetColors(window, successesTable[kPayLabel + r], kRed, kWhite);
+}

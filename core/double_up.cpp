@@ -1,1 +1,185 @@
 #include "core/double_up.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "core/evaluate.h"
+#include "core/payout.h"
+#include "core/play.h"
+#include "core/sound.h"
+#include "core/timing.h"
+#include "platform/clock.h"
+#include "settings/players.h"
+#include "ui/card_window.h"
+#include "ui/labels.h"
+
+namespace {
+
+// Fewer cards than this pay no card-count bonus, so the caption names the special bonus instead.
+constexpr int kFewestBonusCards = 10;
+constexpr int kDealerCaption = 5;  // cardCaptions 5 "DEALER", 6..9 "PLAYER" under cards 1..4
+constexpr int kFirstPick = 1;
+constexpr int kLastPick = 4;
+
+// PickCard is given no window; the card windows are children of the main window.
+platform::Window* MainWindow() {
+  return cardWindows[0] != nullptr ? platform::GetParent(cardWindows[0]) : nullptr;
+}
+
+void HideDoubleCaptions(platform::Window* window) {
+  for (int j = kDealerCaption; j < kCardCaptions; ++j)
+    cardCaptions[j].SetVisible(0, window, 0);
+}
+
+void EnablePicks(bool enable) {
+  for (int i = kFirstPick; i <= kLastPick; ++i) {
+    platform::EnableWindow(selectButtons[i], enable);
+    platform::EnableWindow(cardWindows[i], enable);
+  }
+}
+
+void SetBonusCaption(const GameState& state) {
+  char caption[64];
+  if (cardsSucceeded >= kFewestBonusCards) {
+    char count[16];
+    std::snprintf(count, sizeof count, "%d", cardsSucceeded);
+    std::snprintf(caption, sizeof caption, "%s %s %s", count, " CARDS",
+                  state.specialBonusPay > 0 ? "W/BONUS" : "");
+  } else {
+    std::snprintf(caption, sizeof caption, "%s", "SPECIAL BONUS");
+  }
+  bonusCardsCaption.SetText(caption);
+}
+
+}  // namespace
+
+void OfferDouble(platform::Window* window, const GameState& state) {
+  // A forced collect clears the state this refers to, so read it first.
+  const bool firstOffer = state.doubleTurn == 1;
+  const std::int32_t win = state.win;
+  const std::int32_t saved = state.saved;
+  // The labels change silently here: the whole window is repainted at the end.
+  if (firstOffer) {
+    SetBonusCaption(state);
+    bonusCardsValue.SetNumber(state.cardBonusPay + state.specialBonusPay, nullptr);
+    PostSound(window, kSoundOffer, kPlayNoWait);
+  }
+  collectableValue.SetNumber(win, nullptr);
+  tryLuckValue.SetNumber(2 * win, nullptr);
+  tryLuckCount.SetNumber(state.doubleTurn, nullptr);
+  doubleWinnerMessage.SetVisible(0, nullptr, 0);
+  winnerMessage.SetVisible(0, nullptr, 0);
+
+  if (std::int64_t{win} + saved >= kForcedCollectCoins) {
+    doubleRulesNotice.SetVisible(0, nullptr, 0);
+    HideDoubleCaptions(nullptr);
+    platform::Sleep(kDoubleUpPauseMs);
+    ShowCongratulations(window, 1);
+    Collect(window);
+  } else {
+    for (Label* label :
+         {&doubleDownMessage, &collectWinningsPrompt, &doubleCollectPrompt, &doubleRulesNotice})
+      label->SetVisible(1, nullptr, 0);
+    if (saved != 0) {
+      saveCaption.SetVisible(1, nullptr, 0);
+      saveMeter.SetNumber(saved, nullptr);
+      saveMeter.SetVisible(1, nullptr, 0);
+    }
+    platform::EnableWindow(collectButton, true);
+    platform::EnableWindow(dealDrawButton, true);
+    platform::SetFocus(dealDrawButton);
+    if (win >= 2) platform::EnableWindow(halfDoubleButton, true);
+    platform::EnableWindow(oneBetButton, true);
+    platform::EnableWindow(repeatBetButton, true);
+  }
+  platform::InvalidateRect(window, nullptr, firstOffer);
+}
+
+void HalfDouble(platform::Window* window) {
+  if (gameState.win > 1) {
+    gameState.saved += gameState.win - gameState.win / 2;
+    gameState.win /= 2;
+  }
+  OfferDouble(window, gameState);
+  StartDoubleTurn(window);
+}
+
+void StartDoubleTurn(platform::Window* window) {
+  PostSound(window, kSoundDeal, kPlayToEnd);
+  for (platform::Window* button :
+       {collectButton, dealDrawButton, halfDoubleButton, oneBetButton, repeatBetButton})
+    platform::EnableWindow(button, false);
+  HideDoubleCaptions(window);
+  ShowCongratulations(window, 0);
+  doubleDownMessage.SetVisible(0, window, 0);
+  doublePushMessage.SetVisible(0, window, 0);
+  doubleGoodLuckMessage.SetVisible(1, window, 0);
+  for (Label* label : {&collectWinningsPrompt, &doubleCollectPrompt, &winCaption, &winMeter})
+    label->SetVisible(0, window, 0);
+  platform::UpdateWindow(window);
+  StartTurnToBack();
+  // The chain's timers fire later, so the dealer's card already comes from the new order.
+  deck.ResetOrder();
+  deck.Shuffle(currentPlayer.level);
+}
+
+void DealerShown(platform::Window* window) {
+  cardCaptions[kDealerCaption].SetVisible(1, window, 0);
+  doubleGoodLuckMessage.SetVisible(0, window, 0);
+  doubleSelectCardMessage.SetVisible(1, window, 0);
+  higherQuestion.SetVisible(1, window, 0);
+  platform::UpdateWindow(window);
+  EnablePicks(true);
+  if (currentPlayer.hint != 1) {
+    FocusFirstSelectButton();
+    return;
+  }
+  int best = kFirstPick;
+  for (int k = kFirstPick + 1; k <= kLastPick; ++k) {
+    if (CompareForDouble(*deck.CardAt(best), *deck.CardAt(k)) == 1) best = k;
+  }
+  platform::SetFocus(selectButtons[best]);
+}
+
+void PickCard(int index) {
+  if (index < kFirstPick || index > kLastPick) return;
+  platform::Window* window = MainWindow();
+  cardCaptions[kDealerCaption + index].SetVisible(1, window, 0);
+  PostSound(window, kSoundPick, kPlayToEnd);
+  doubleSelectCardMessage.SetVisible(0, window, 0);
+  higherQuestion.SetVisible(0, window, 0);
+  doubleGoodLuckMessage.SetVisible(1, window, 0);
+  doublePick = index;
+  platform::UpdateWindow(window);
+  StartReveal(index);
+}
+
+void ResolveDouble(platform::Window* window, int pick) {
+  doubleGoodLuckMessage.SetVisible(0, window, 1);
+  if (pick < kFirstPick || pick > kLastPick) return;
+  const int outcome = CompareForDouble(*handSlots[0], *handSlots[pick]);
+  if (outcome == 1) {
+    ++gameState.doubleTurn;
+    gameState.win *= 2;
+    doubleWinnerMessage.SetVisible(1, window, 1);
+    SendSound(window, kSoundWin, kPlayNoWait);
+    platform::Sleep(kDoubleUpPauseMs);
+    OfferDouble(window, gameState);
+  } else if (outcome == 0) {
+    doublePushMessage.SetVisible(1, window, 1);
+    SendSound(window, kSoundPush, kPlayToEnd);
+    StartDoubleTurn(window);
+  } else {
+    const std::int32_t paid = gameState.saved;
+    gameState.credits = AddCredits(gameState.credits, paid);
+    gameState.bet = 0;
+    gameState.doubleTurn = 0;
+    gameState.win = 0;
+    gameState.saved = 0;
+    gameState.cardBonusPay = 0;
+    gameState.specialBonusPay = 0;
+    ShowPaid(window, paid);
+    ShowGameOver(window, paid, gameState.credits);
+    UpdateBetButtons(gameState);
+  }
+}

@@ -1,1 +1,191 @@
 #include "core/payout.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "core/card_bonus.h"
+#include "core/evaluate.h"
+#include "core/play.h"
+#include "core/sound.h"
+#include "core/timing.h"
+#include "settings/players.h"
+#include "ui/card_window.h"
+#include "ui/labels.h"
+
+namespace {
+
+// Columns of specialBonusPanel: hand names at 1..5, pays at 7..11, hits at 13..17.
+constexpr int kNameColumn = 0;
+constexpr int kPayColumn = 6;
+constexpr int kHitsColumn = 12;
+
+constexpr int kRowSounds[kSpecialBonusRows] = {kSoundRoyalFlush, kSoundStraightFlush,
+                                               kSoundFourOfAKind, kSoundFullHouse, kSoundFlush};
+
+// The panel row 1..5 a hand category counts in, or 0 when it scores nothing.
+int SpecialBonusRow(int category) {
+  switch (category) {
+    case HandRoyalFlush:
+    case HandJokerRoyalFlush:
+      return 1;
+    case HandStraightFlush:
+      return 2;
+    case HandFourOfAKind:
+    case HandFiveOfAKind:
+      return 3;
+    case HandFullHouse:
+      return 4;
+    case HandFlush:
+      return 5;
+    default:
+      return 0;
+  }
+}
+
+std::int32_t ClampToCount(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// Sets the colours and says whether anything changed, so unchanged labels are not repainted.
+bool Recolour(Label& label, Color back, Color text) {
+  const bool changed = label.backColor != back || label.textColor != text;
+  label.backColor = back;
+  label.textColor = text;
+  return changed;
+}
+
+void ShowLabel(Label& label, int visible, platform::Window* window) {
+  label.SetVisible(visible, window, 0);
+}
+
+void ClearPayments() {
+  gameState.bet = 0;
+  gameState.doubleTurn = 0;
+  gameState.win = 0;
+  gameState.saved = 0;
+  gameState.cardBonusPay = 0;
+  gameState.specialBonusPay = 0;
+}
+
+}  // namespace
+
+void ShowSpecialPays(platform::Window* window, std::int32_t bet) {
+  for (int r = 1; r <= kSpecialBonusRows; ++r) {
+    specialBonusPanel[kPayColumn + r].SetNumber(
+        ClampToCount(std::int64_t{specialBonus[r - 1].pay} * bet), window);
+  }
+}
+
+void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
+  for (int r = 0; r <= kSpecialBonusRows; ++r) {
+    Label& name = specialBonusPanel[kNameColumn + r];
+    const Color text = resetHits == 1 ? kWhite : name.textColor;
+    if (Recolour(name, kPanelBlue, text)) name.Refresh(window, 0);
+  }
+  for (int r = 1; r <= kSpecialBonusRows; ++r) {
+    Label& pay = specialBonusPanel[kPayColumn + r];
+    if (Recolour(pay, kRed, kWhite)) pay.Refresh(window, 0);
+    Label& hits = specialBonusPanel[kHitsColumn + r];
+    const bool recoloured = Recolour(hits, kPanelBlue, kWhite);
+    if (resetHits == 1) {
+      hits.SetNumber(specialBonus[r - 1].hits, window);
+    } else if (recoloured) {
+      hits.Refresh(window, 0);
+    }
+  }
+}
+
+void RecordHit(platform::Window* window, int category, int playable) {
+  const int row = SpecialBonusRow(category);
+  if (row == 0) return;
+  Label& name = specialBonusPanel[kNameColumn + row];
+  Recolour(name, kRed, kYellow);
+  name.Refresh(window, 0);
+  Label& pay = specialBonusPanel[kPayColumn + row];
+  Recolour(pay, kWhite, kRed);
+  pay.Refresh(window, 0);
+  SpecialBonusEntry& entry = specialBonus[row - 1];
+  ++entry.hits;
+  specialBonusPanel[kHitsColumn + row].SetNumber(entry.hits, window);
+  platform::UpdateWindow(window);
+  // The last hit of a game finishes before the end of the game is shown.
+  PlaySoundResource(kRowSounds[row - 1], playable > 0 ? kPlayNoWait : kPlayToEnd,
+                    currentPlayer.sound);
+}
+
+std::int32_t ComputeWin(int succeeded, GameState& state) {
+  state.cardBonusPay = CardBonus(succeeded, state.bet);
+  std::int64_t special = 0;
+  for (const SpecialBonusEntry& entry : specialBonus)
+    special += std::int64_t{entry.hits} * entry.pay * state.bet;
+  state.specialBonusPay = ClampToCount(special);
+  state.win = ClampToCount(std::int64_t{state.cardBonusPay} + state.specialBonusPay);
+  return state.win;
+}
+
+void ShowWinner(platform::Window* window) {
+  if (cardsSucceeded == 52) ShowCongratulations(window, 1);
+  ShowLabel(winnerMessage, 1, window);
+  ShowLabel(winCaption, 1, window);
+  winMeter.SetNumber(gameState.win, window);
+  ShowLabel(winMeter, 1, window);
+  platform::UpdateWindow(window);
+  PlaySoundResource(kSoundWin, kPlayToEnd, currentPlayer.sound);
+}
+
+void ShowCongratulations(platform::Window* window, int on) {
+  for (int i = 0; i < kHandSize; ++i) {
+    if (cardWindows[i] != nullptr)
+      platform::ShowWindow(cardWindows[i], on == 1 ? platform::SW_HIDE : platform::SW_SHOW);
+  }
+  congratulationsMessage.SetVisible(on == 1 ? 1 : 0, window, 1);
+  if (on == 1) SendSound(window, kSoundCongratulations, kPlayToEnd);
+}
+
+void Collect(platform::Window* window) {
+  if (congratulationsMessage.visible == 1) ShowCongratulations(window, 0);
+  if (gameState.win != 0) {
+    const std::int64_t paid = std::int64_t{gameState.win} + gameState.saved;
+    gameState.credits = AddCredits(gameState.credits, paid);
+    ClearPayments();
+    ShowPaid(window, ClampToCount(paid));
+    ShowGameOver(window, ClampToCount(paid), gameState.credits);
+    UpdateBetButtons(gameState);
+    platform::InvalidateRect(window, nullptr, true);
+  }
+  if (doubleMode == 1) {
+    doubleMode = 0;
+    if (platform::Window* pile = cardWindows[kPileWindow]) {
+      platform::ShowWindow(pile, platform::SW_SHOW);
+      platform::InvalidateRect(pile, nullptr, true);
+    }
+    platform::InvalidateRect(window, nullptr, true);
+  }
+}
+
+void ShowPaid(platform::Window* window, std::int32_t paid) {
+  collectableValue.SetNumber(paid, window);
+  ShowLabel(winCaption, 1, window);
+  winMeter.SetNumber(paid, window);
+  ShowLabel(winMeter, 1, window);
+  ShowLabel(saveCaption, 0, window);
+  ShowLabel(saveMeter, 0, window);
+  ShowLabel(paidCaption, 1, window);
+  paidMeter.SetNumber(paid, window);
+  ShowLabel(paidMeter, 1, window);
+  ShowLabel(doubleRulesNotice, 0, window);
+  platform::UpdateWindow(window);
+}
+
+void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits) {
+  for (SpecialBonusEntry& entry : specialBonus)
+    entry.hits = 0;
+  gameOverMessage.SetVisible(1, window, 1);
+  creditsMeter.SetNumber(credits, window);
+  platform::EnableWindow(collectButton, false);
+  platform::EnableWindow(dealDrawButton, false);
+  platform::EnableWindow(halfDoubleButton, false);
+  if (paid > 0) SendSound(window, kSoundPaid, kPlayToEnd);
+}

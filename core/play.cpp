@@ -1,7 +1,61 @@
 #include "core/play.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "core/card_bonus.h"
+#include "core/double_up.h"
+#include "core/evaluate.h"
+#include "core/messages.h"
+#include "core/payout.h"
+#include "core/sound.h"
+#include "core/timing.h"
 #include "platform/window.h"
+#include "settings/players.h"
 #include "ui/card_window.h"
+#include "ui/labels.h"
+#include "ui/pile_marker.h"
+
+namespace {
+
+// PlayCard and CountCardSucceeded are given no window; the card windows' parent is the one.
+platform::Window* GameWindow() {
+  return platform::GetParent(cardWindows[kPileWindow]);
+}
+
+void SetTrackerColor(platform::Window* window, const Card& card, Color color) {
+  const int cell = GridIndex(card);
+  if (cell < 0 || cardTracker[cell].textColor == color) return;
+  cardTracker[cell].textColor = color;
+  cardTracker[cell].Refresh(window, 0);
+}
+
+void ShowWager(platform::Window* window) {
+  wagerMeter.SetNumber(gameState.bet, window);
+  creditsMeter.SetNumber(gameState.credits, window);
+  ShowCardBonusPays(window, gameState.bet);
+  ShowSpecialPays(window, gameState.bet);
+}
+
+void EmptyHand() {
+  for (Card*& slot : handSlots)
+    slot = &emptyCard;
+}
+
+void AutoDeal(platform::Window* window, unsigned timerId) {
+  platform::KillTimer(window, timerId);
+  platform::PostMessage(window, platform::WM_COMMAND, kCmdDealDraw, 0);
+}
+
+}  // namespace
+
+std::int32_t AddCredits(std::int32_t credits, std::int64_t amount) {
+  constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
+  // Clamping the amount first keeps the sum itself from overflowing.
+  const std::int64_t sum = credits + std::clamp(amount, 2 * kLow, 2 * kHigh);
+  return static_cast<std::int32_t>(std::clamp(sum, kLow, kHigh));
+}
 
 void UpdateBetButtons(const GameState& state) {
   if (state.credits >= 1) {
@@ -16,4 +70,181 @@ void UpdateBetButtons(const GameState& state) {
   platform::SetFocus(state.bet >= 1 ? dealDrawButton : quitButton);
   platform::EnableWindow(oneBetButton, false);
   platform::EnableWindow(repeatBetButton, false);
+}
+
+void PlaceCoin(platform::Window* window) {
+  if (doubleMode == 1) Collect(window);
+  gameState.bet += 1;
+  gameState.credits = AddCredits(gameState.credits, -1);
+  ShowWager(window);
+
+  if (gameState.bet == 1) {
+    EmptyHand();
+    StartTurnToBack();
+    platform::EnableWindow(dealDrawButton, true);
+    gameOverMessage.SetVisible(0, nullptr, 0);
+  } else if (gameState.bet == 10) {
+    platform::EnableWindow(oneBetButton, false);
+    platform::PostMessage(window, platform::WM_COMMAND, kCmdDealDraw, 0);
+  }
+
+  if (gameState.credits > 0) {
+    if (gameState.bet == gameState.lastBet) platform::EnableWindow(repeatBetButton, false);
+    if (insertCoinBetOrDealPrompt.visible != 1) insertCoinBetOrDealPrompt.SetVisible(1, window, 0);
+  } else {
+    platform::EnableWindow(oneBetButton, false);
+    platform::EnableWindow(repeatBetButton, false);
+    insertCoinBetOrDealPrompt.SetVisible(0, window, 0);
+    insertCoinOrDealPrompt.SetVisible(1, window, 0);
+    platform::SetFocus(dealDrawButton);
+  }
+  platform::UpdateWindow(window);
+}
+
+void RepeatBet(platform::Window* window) {
+  Collect(window);
+  platform::EnableWindow(oneBetButton, false);
+  platform::EnableWindow(repeatBetButton, false);
+  gameOverMessage.SetVisible(0, nullptr, 0);
+  EmptyHand();
+
+  const std::int32_t diff = gameState.lastBet - gameState.bet;
+  gameState.bet = gameState.lastBet;
+  gameState.credits = AddCredits(gameState.credits, -static_cast<std::int64_t>(diff));
+  ShowWager(window);
+  platform::UpdateWindow(window);
+
+  if (diff == gameState.lastBet) StartTurnToBack();
+  platform::SetTimer(window, AUTO_DEAL_TIMER, kAutoDealMs, &AutoDeal);
+}
+
+void NewGameReset(platform::Window* window) {
+  ResetSuccessPanel(window, 1);
+  ResetSpecialBonusPanel(window, 1);
+  CountCardSucceeded(emptyCard);
+
+  for (Label& cell : cardTracker) {
+    if (cell.textColor == kWhite) continue;
+    cell.textColor = kWhite;
+    cell.Refresh(window, 0);
+  }
+  pileMarker.color = kPanelBlue;
+  cardTrackerFrame.Refresh(window, 1);
+
+  pileTop = &emptyCard;
+  // The empty pile has no picture: only erasing clears the last game's card.
+  platform::InvalidateRect(cardWindows[kPileWindow], nullptr, true);
+}
+
+void Deal(platform::Window* window) {
+  // A deal by hand within the second after REPEAT BET must not be followed by a second one.
+  platform::KillTimer(window, AUTO_DEAL_TIMER);
+  platform::EnableWindow(dealDrawButton, false);
+  platform::EnableWindow(oneBetButton, false);
+  platform::EnableWindow(repeatBetButton, false);
+
+  gameState.lastBet = gameState.bet;
+  pileTop = &emptyCard;
+  deck.ResetOrder();
+  deck.Shuffle(currentPlayer.level);
+
+  insertCoinOrDealPrompt.SetVisible(0, window, 0);
+  insertCoinBetOrDealPrompt.SetVisible(0, window, 0);
+  goodLuckMessage.SetVisible(1, window, 0);
+  for (Label* label : {&winCaption, &winMeter, &saveCaption, &saveMeter, &paidCaption, &paidMeter})
+    label->SetVisible(0, window, 0);
+  platform::UpdateWindow(window);
+
+  PostSound(window, kSoundDeal, kPlayNoWait);
+  StartDealChain();
+}
+
+void HandChanged(platform::Window* window) {
+  ResetSpecialBonusPanel(window, 0);
+  const int category = EvaluateHand(handSlots);
+
+  for (const Card* card : handSlots)
+    SetTrackerColor(window, *card, kYellow);
+  if (currentPlayer.hint == 1 && deck.next < deck.count)
+    SetTrackerColor(window, *deck.DrawNext(0), kRed);
+
+  int playable = 0;
+  for (int i = 0; i < kHandSize; ++i) {
+    const int m = MatchesPile(*pileTop, *handSlots[i]);
+    cardCaptions[i].SetVisible(m, window, 0);
+    platform::EnableWindow(selectButtons[i], m == 1);
+    platform::EnableWindow(cardWindows[i], m == 1);
+    playable += m;
+  }
+
+  RecordHit(window, category, playable);
+  if (playable > 0) {
+    FocusFirstSelectButton();
+  } else {
+    EndGame(window);
+  }
+}
+
+void PlayCard(int index) {
+  if (index < 0 || index >= kHandSize) return;
+  PostSound(GameWindow(), kSoundCard, kPlayNoWait);
+  StartSlide(index);
+}
+
+void CardOnPile(platform::Window* window, int index) {
+  if (index < 0 || index >= kHandSize) return;
+  MovePileMarker(window, GridIndex(*pileTop), kPanelBlue);
+
+  pileTop = handSlots[index];
+  SetTrackerColor(window, *pileTop, kBlack);
+  MovePileMarker(window, GridIndex(*pileTop), kCyan);
+
+  CountCardSucceeded(*pileTop);
+
+  unsigned delay = kRefillBackMs;
+  if (cardsSucceeded == 10 && pileTop->isJoker != 1) {
+    PostSound(window, kSoundTenthCard, kPlayNoWait);
+    delay = kRefillBackTenthCardMs;
+  }
+  StartRefill(index, delay);
+}
+
+void CountCardSucceeded(const Card& card) {
+  if (!card.IsValid()) {
+    cardsSucceeded = 0;
+  } else if (card.isJoker != 1) {
+    cardsSucceeded += 1;
+  } else {
+    return;
+  }
+  platform::Window* window = GameWindow();
+  succeededMeter.SetNumber(cardsSucceeded, window);
+  ShowSuccessRow(window, cardsSucceeded);
+}
+
+void EndGame(platform::Window* window) {
+  selectCardPrompt.SetVisible(0, window, 0);
+  const std::int32_t total = ComputeWin(cardsSucceeded, gameState);
+
+  if (total > 0) {
+    selectCardPrompt.SetVisible(0, window, 1);
+    ShowWinner(window);
+    gameState.doubleTurn += 1;
+    doubleMode = 1;
+    for (int j = kHandSize; j < kCardCaptions; ++j)
+      cardCaptions[j].SetVisible(0, window, 0);
+    OfferDouble(window, gameState);
+    return;
+  }
+
+  ShowGameOver(window, 0, gameState.credits);
+  gameState.credits =
+      AddCredits(gameState.credits, static_cast<std::int64_t>(gameState.saved) + gameState.win);
+  gameState.bet = 0;
+  gameState.doubleTurn = 0;
+  gameState.win = 0;
+  gameState.saved = 0;
+  gameState.cardBonusPay = 0;
+  gameState.specialBonusPay = 0;
+  UpdateBetButtons(gameState);
 }

@@ -18,7 +18,7 @@ void ProgramTest::SetUp() {
 void ProgramTest::TearDown() {
   if (mainWindow != nullptr) platform::DestroyWindow(mainWindow);
   platform::RunUntilIdle();
-  platform::RunMessageLoop();  // takes the quit message the window left
+  if (platform::QuitPosted()) platform::RunMessageLoop();  // takes the quit message the window left
   FinishProgram();
   platform::SetDialogHook(nullptr);
   platform::SetMessageBoxHook(nullptr);
