@@ -1,9 +1,11 @@
 #include "platform/instance.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QWidget>
+#include <QWindow>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -41,11 +43,17 @@ bool Raise(Window* window) {
   QWidget* target = QApplication::activeModalWidget();
   if (target == nullptr) target = frame;
   if (target->isMinimized()) target->showNormal();
+  // The desktop grants activation asynchronously, so each try lets its answer arrive.
   for (int attempt = 0; attempt < 10; ++attempt) {
     target->raise();
     target->activateWindow();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (QApplication::activeWindow() == target) return true;
+    if (QWindow* handle = target->windowHandle()) handle->requestActivate();
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 50) {
+      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+      if (QApplication::activeWindow() == target) return true;
+    }
   }
   return false;
 }

@@ -43,8 +43,12 @@ before=$(stat -c %Y "$work/Quaxel.ini" 2>/dev/null || echo none)
 (cd "$work" && timeout 20 ./quaxel)
 code=$?
 [ "$code" -eq 255 ] || fail "second start exited with $code, not 255"
-sleep 1
-focused=$(xdotool getwindowfocus getwindowname 2>/dev/null)
+focused=""
+for try in 1 2 3 4 5 6 7 8 9 10; do
+  focused=$(xdotool getwindowfocus getwindowname 2>/dev/null)
+  case "$focused" in *Quaxel*) break ;; esac
+  sleep 0.3
+done
 case "$focused" in *Quaxel*) ;; *) fail "the first copy did not come forward (focus: $focused)" ;; esac
 after=$(stat -c %Y "$work/Quaxel.ini" 2>/dev/null || echo none)
 [ "$before" = "$after" ] || fail "the second start touched the settings file"
