@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "platform/image.h"
 #include "tests/platform/canvas.h"
@@ -12,26 +11,22 @@ using namespace platform;
 
 namespace {
 
-constexpr Color kWhite = Rgb(255, 255, 255);
 constexpr Color kRed = Rgb(255, 0, 0);
 constexpr Color kBlue = Rgb(0, 0, 255);
 constexpr Color kGreen = Rgb(0, 255, 0);
 constexpr Color kGrey = Rgb(128, 128, 128);
 
-char Letter(Color c) {
-  const std::pair<Color, char> letters[] = {
-      {kWhite, '.'}, {kRed, 'R'}, {kBlue, 'B'}, {kGreen, 'G'}, {kGrey, 'g'}};
-  for (const auto& [colour, letter] : letters) {
-    if (colour == c) return letter;
-  }
-  return '?';
-}
-
 // Pixels from (x0, y0) to before (x1, y1) along a row or a column, one letter each.
 std::string Run(const Canvas& canvas, int x0, int y0, int x1, int y1) {
   std::string run;
   for (int x = x0, y = y0; x < x1 || y < y1; x += x0 < x1, y += y0 < y1) {
-    run += Letter(canvas.At(x, y));
+    const Color c = canvas.At(x, y);
+    run += c == Rgb(255, 255, 255) ? '.'
+           : c == kRed             ? 'R'
+           : c == kBlue            ? 'B'
+           : c == kGreen           ? 'G'
+           : c == kGrey            ? 'g'
+                                   : '?';
   }
   return run;
 }
@@ -43,49 +38,44 @@ std::string Column(const Canvas& c, int x, int y0, int y1) {
 }
 
 TEST(Rectangle, FillsAndFramesWithoutTheRightAndBottomEdge) {
-  struct Case {
+  const struct {
     int penStyle, penWidth;
     bool hollow;
-    const char *top, *middle, *bottom;
+    std::string edge, middle;  // rows 10 and 14, and row 12
+  } cases[] = {
+      {PS_SOLID, 1, false, "..RRRRRRRRRR..", "..RBBBBBBBBR.."},
+      {PS_SOLID, 0, false, "..RRRRRRRRRR..", "..RBBBBBBBBR.."},
+      {PS_NULL, 1, false, "..BBBBBBBBBB..", "..BBBBBBBBBB.."},
+      {PS_SOLID, 1, true, "..RRRRRRRRRR..", "..R........R.."},
   };
-  const Case cases[] = {
-      {PS_SOLID, 1, false, "..RRRRRRRRRR..", "..RBBBBBBBBR..", "..RRRRRRRRRR.."},
-      {PS_SOLID, 0, false, "..RRRRRRRRRR..", "..RBBBBBBBBR..", "..RRRRRRRRRR.."},
-      {PS_NULL, 1, false, "..BBBBBBBBBB..", "..BBBBBBBBBB..", "..BBBBBBBBBB.."},
-      {PS_SOLID, 1, true, "..RRRRRRRRRR..", "..R........R..", "..RRRRRRRRRR.."},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "pen " << c.penStyle << "/" << c.penWidth << c.hollow);
     Canvas canvas(30, 20);
     Selected pen(canvas.dc(), CreatePen(c.penStyle, c.penWidth, kRed));
     Selected brush(canvas.dc(), c.hollow ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(kBlue));
     EXPECT_TRUE(Rectangle(canvas.dc(), 10, 10, 20, 15));
-    EXPECT_EQ(Row(canvas, 10, 8, 22), c.top);
-    EXPECT_EQ(Row(canvas, 12, 8, 22), c.middle);
-    EXPECT_EQ(Row(canvas, 14, 8, 22), c.bottom);
+    EXPECT_EQ(Row(canvas, 10, 8, 22) + Row(canvas, 12, 8, 22) + Row(canvas, 14, 8, 22),
+              c.edge + c.middle + c.edge);
     EXPECT_EQ(canvas.Ink(), (Rect{10, 10, 20, 15}));
   }
-}
 
-TEST(Rectangle, WidePenIsCentredOnTheOutline) {
+  // A wide pen is centred on the outline.
   Canvas canvas(340, 160);
   Selected pen(canvas.dc(), CreatePen(PS_SOLID, 5, kGreen));
   Selected brush(canvas.dc(), GetStockObject(NULL_BRUSH));
   ASSERT_TRUE(Rectangle(canvas.dc(), 223, 20, 323, 141));
-  EXPECT_EQ(Row(canvas, 80, 218, 228), "...GGGGG..");
-  EXPECT_EQ(Row(canvas, 80, 317, 327), "...GGGGG..");
-  EXPECT_EQ(Column(canvas, 270, 15, 25), "...GGGGG..");
-  EXPECT_EQ(Column(canvas, 270, 135, 145), "...GGGGG..");
+  for (const std::string& run : {Row(canvas, 80, 218, 228), Row(canvas, 80, 317, 327),
+                                 Column(canvas, 270, 15, 25), Column(canvas, 270, 135, 145)})
+    EXPECT_EQ(run, "...GGGGG..");
   EXPECT_EQ(canvas.Ink(), (Rect{221, 18, 325, 143}));
 }
 
-TEST(Lines, LeaveOutTheEndPoint) {
+TEST(Lines, LeaveOutTheEndPointAndPolygonsFillAndOutline) {
   Canvas canvas(220, 40);
   Selected pen(canvas.dc(), CreatePen(PS_SOLID, 0, kRed));
   MoveToEx(canvas.dc(), 11, 23, nullptr);
   ASSERT_TRUE(LineTo(canvas.dc(), 212, 23));
   EXPECT_EQ(canvas.Ink(), (Rect{11, 23, 212, 24}));
-
   // The next line starts where the last one ended, in any direction.
   LineTo(canvas.dc(), 212, 10);
   EXPECT_EQ(Column(canvas, 212, 9, 25), "..RRRRRRRRRRRRR.");
@@ -93,8 +83,7 @@ TEST(Lines, LeaveOutTheEndPoint) {
   MoveToEx(canvas.dc(), 5, 5, &previous);
   EXPECT_EQ(previous, (Point{212, 10}));
   LineTo(canvas.dc(), 0, 0);
-  EXPECT_EQ(Letter(canvas.At(1, 1)), 'R');
-  EXPECT_EQ(Letter(canvas.At(0, 0)), '.');
+  EXPECT_EQ(Row(canvas, 0, 0, 1) + Row(canvas, 1, 1, 2), ".R");
 
   Canvas poly(20, 20);
   Selected polyPen(poly.dc(), CreatePen(PS_SOLID, 1, kBlue));
@@ -102,17 +91,15 @@ TEST(Lines, LeaveOutTheEndPoint) {
   ASSERT_TRUE(Polyline(poly.dc(), points, 3));
   EXPECT_EQ(Column(poly, 10, 1, 10), ".BBBBBB..");
   EXPECT_FALSE(Polyline(poly.dc(), points, 1));
-}
 
-TEST(Polygon, FillsTheInsideAndOutlinesEveryEdge) {
-  Canvas canvas(160, 160);
-  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 1, kRed));
-  Selected brush(canvas.dc(), CreateSolidBrush(kGrey));
+  Canvas shape(160, 160);
+  Selected shapePen(shape.dc(), CreatePen(PS_SOLID, 1, kRed));
+  Selected brush(shape.dc(), CreateSolidBrush(kGrey));
   const Point arrow[] = {{130, 119}, {130, 149}, {149, 134}};
-  ASSERT_TRUE(Polygon(canvas.dc(), arrow, 3));
-  EXPECT_EQ(Row(canvas, 134, 128, 152), "..R" + std::string(18, 'g') + "R..");
-  EXPECT_EQ(Column(canvas, 130, 117, 152), ".." + std::string(31, 'R') + "..");
-  EXPECT_EQ(canvas.Ink(), (Rect{130, 119, 150, 150}));
+  ASSERT_TRUE(Polygon(shape.dc(), arrow, 3));
+  EXPECT_EQ(Row(shape, 134, 128, 152), "..R" + std::string(18, 'g') + "R..");
+  EXPECT_EQ(Column(shape, 130, 117, 152), ".." + std::string(31, 'R') + "..");
+  EXPECT_EQ(shape.Ink(), (Rect{130, 119, 150, 150}));
 }
 
 TEST(Objects, SelectionDeletionAndBadArguments) {
@@ -137,16 +124,13 @@ TEST(Objects, SelectionDeletionAndBadArguments) {
   EXPECT_EQ(SelectObject(dc, initial), bitmap);
   EXPECT_TRUE(DeleteObject(bitmap));
   EXPECT_TRUE(DeleteObject(GetStockObject(WHITE_BRUSH)));  // does nothing
-  EXPECT_TRUE(DeleteDC(other));
-  EXPECT_TRUE(DeleteDC(dc));
+  EXPECT_TRUE(DeleteDC(other) && DeleteDC(dc));
 
   Rect rect{0, 0, 10, 10};
-  EXPECT_FALSE(DeleteDC(dc));
-  EXPECT_FALSE(Rectangle(dc, 0, 0, 1, 1));
+  EXPECT_FALSE(DeleteDC(dc) || Rectangle(dc, 0, 0, 1, 1) || StrokeAndFillPath(nullptr) ||
+               BitBlt(nullptr, 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
   EXPECT_EQ(SelectObject(nullptr, GetStockObject(BLACK_PEN)), nullptr);
   EXPECT_EQ(DrawText(nullptr, "x", -1, &rect, 0), 0);
-  EXPECT_FALSE(BitBlt(nullptr, 0, 0, 1, 1, nullptr, 0, 0, SRCCOPY));
-  EXPECT_FALSE(StrokeAndFillPath(nullptr));
   EXPECT_TRUE(ImageOf(nullptr).IsNull());
 }
 
@@ -161,20 +145,17 @@ TEST(BitBlt, CopiesBetweenContextsClippedToBothPictures) {
   EXPECT_EQ(Row(dest, 4, 3, 10), ".RBBBBB");
   // An overlapping copy within one picture.
   ASSERT_TRUE(BitBlt(dest.dc(), 3, 3, 6, 6, dest.dc(), 4, 4, SRCCOPY));
-  EXPECT_EQ(Row(dest, 3, 2, 10), ".RBBBBB.");
-  EXPECT_EQ(Row(dest, 8, 7, 10), "BGB");
+  EXPECT_EQ(Row(dest, 3, 2, 10) + Row(dest, 8, 7, 10), ".RBBBBB.BGB");
   EXPECT_FALSE(BitBlt(dest.dc(), 0, 0, 1, 1, source.dc(), 0, 0, 0x00EE0086));
-}
 
-TEST(Bitmaps, LoadByResourceNumberAndCopyOut) {
+  // A picture loaded by resource number, copied out.
   EXPECT_EQ(LoadBitmap(989), nullptr);
   Bitmap* strip = LoadBitmap(990);
   ASSERT_NE(strip, nullptr);
   int width = 0, height = 0;
   ASSERT_TRUE(GetBitmapSize(strip, &width, &height));
-  EXPECT_EQ(width * 100 + height, 9 * 100 + 61);
+  EXPECT_EQ(std::pair(width, height), std::pair(9, 61));
   EXPECT_EQ(ImageOfBitmap(strip).Pixel(0, 0), Rgb(255, 255, 0));
-
   Canvas canvas(30, 70);
   Dc* memory = CreateCompatibleDC(canvas.dc());
   GdiObject* initial = SelectObject(memory, strip);

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "tests/platform/canvas.h"
 
@@ -32,6 +33,15 @@ int Write(Canvas& canvas, const char* text, Rect rect, unsigned format,
   return DrawText(canvas.dc(), text, -1, &rect, format);
 }
 
+// The bounding box of the dark pixels of a single line at (2, 2), and their number.
+std::pair<Rect, int> InkOf(const char* text, unsigned format, const LogFont& font = Arial(-12)) {
+  Canvas canvas(300, 50);
+  Write(canvas, text, {2, 2, 298, 48}, DT_SINGLELINE | format, font);
+  int count = 0;
+  const Rect box = canvas.Find(Dark, &count);
+  return {box, count};
+}
+
 TextMetrics Metrics(const LogFont& font) {
   Canvas canvas(1, 1);
   Selected selected(canvas.dc(), CreateFontIndirect(font));
@@ -41,36 +51,33 @@ TextMetrics Metrics(const LogFont& font) {
 }
 
 // The rectangle DT_CALCRECT gives for a single line at (left, top).
-Rect Measure(const char* text, int left = 0, int top = 0, const LogFont& font = Arial(-12)) {
+Rect Measure(const char* text, int left = 0, int top = 0) {
   Canvas canvas(1, 1);
-  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  Selected selected(canvas.dc(), CreateFontIndirect(Arial(-12)));
   Rect rect{left, top, left, top};
   DrawText(canvas.dc(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE);
   return rect;
 }
 
 TEST(DrawText, PlacesTheTextInsideTheRectangle) {
-  struct Case {
+  const struct {
     unsigned format;
     int left, top, right, bottom;  // where the ink must start or end; -1 where it does not matter
-  };
-  const int centreLeft = 10 + (180 - Measure("HHH").right) / 2;
-  const Case cases[] = {
+  } cases[] = {
       {DT_SINGLELINE | DT_VCENTER, 10, 26, -1, 34},  // the line box centred in 10..50
-      {DT_SINGLELINE | DT_VCENTER | DT_CENTER, centreLeft, -1, -1, -1},
+      {DT_SINGLELINE | DT_VCENTER | DT_CENTER, 10 + (180 - Measure("HHH").right) / 2, -1, -1, -1},
       {DT_SINGLELINE | DT_VCENTER | DT_RIGHT, -1, -1, 190, -1},
       {DT_TOP, 10, 13, -1, -1},
       {DT_SINGLELINE | DT_BOTTOM, -1, -1, -1, 47},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.format);
+  for (const auto& c : cases) {
     Canvas canvas(200, 60);
     Write(canvas, "HHH", {10, 10, 190, 50}, c.format);
     const Rect ink = canvas.Find(Dark);
-    EXPECT_NEAR(ink.left, c.left < 0 ? ink.left : c.left, 2);
-    EXPECT_NEAR(ink.top, c.top < 0 ? ink.top : c.top, 1);
-    EXPECT_NEAR(ink.right, c.right < 0 ? ink.right : c.right, 2);
-    EXPECT_NEAR(ink.bottom, c.bottom < 0 ? ink.bottom : c.bottom, 1);
+    const int want[] = {c.left, c.top, c.right, c.bottom};
+    const int got[] = {ink.left, ink.top, ink.right, ink.bottom};
+    for (int i = 0; i < 4; ++i)
+      EXPECT_LE(want[i] < 0 ? 0 : std::abs(got[i] - want[i]), 2 - i % 2) << c.format << " " << i;
   }
 }
 
@@ -81,49 +88,35 @@ TEST(DrawText, MeasuresAndBreaksLinesUnlessSingleLine) {
   Rect wide{7, 9, 7, 9}, narrow{7, 9, 7, 9};
   EXPECT_EQ(DrawText(canvas.dc(), "WW\nW", -1, &wide, DT_CALCRECT), 2 * line);
   EXPECT_EQ(DrawText(canvas.dc(), "ii\nW", -1, &narrow, DT_CALCRECT | DT_SINGLELINE), line);
-  EXPECT_EQ(wide.top * 1000 + wide.bottom, 9 * 1000 + 9 + 2 * line);
+  EXPECT_EQ(std::pair(wide.top, wide.bottom), std::pair(9, 9 + 2 * line));
   EXPECT_GT(wide.Width(), 15);
   EXPECT_LT(narrow.Width(), wide.Width());
   EXPECT_TRUE(canvas.Ink().IsEmpty());  // measuring draws nothing
-
   EXPECT_EQ(Write(canvas, "AB\nC", {0, 0, 100, 60}, 0), 2 * line);
   EXPECT_GT(canvas.Find(Dark).Height(), line);
 }
 
 TEST(DrawText, ProcessesAmpersandPrefixes) {
-  const Rect rect{2, 2, 98, 28};
-  auto ink = [&](const char* text, unsigned format) {
-    Canvas canvas(100, 30);
-    Write(canvas, text, rect, DT_SINGLELINE | format);
-    int count = 0;
-    const Rect box = canvas.Find(Dark, &count);
-    return std::make_pair(box, count);
-  };
-  EXPECT_EQ(ink("HIGH && LOW", 0), ink("HIGH & LOW", DT_NOPREFIX));
-  EXPECT_EQ(ink("AB&", 0), ink("AB", DT_NOPREFIX));
-  // "&A" underlines the A alone, below the letters.
-  const Rect plain = ink("AB", DT_NOPREFIX).first, letterA = ink("A", DT_NOPREFIX).first;
-  Canvas canvas(100, 30);
-  Write(canvas, "&AB", rect, DT_SINGLELINE);
-  Rect under{100, 30, 0, 0};
-  for (int y = plain.bottom; y < 30; ++y) {
-    for (int x = 0; x < 100; ++x) {
-      if (Dark(canvas.At(x, y)))
-        under = {std::min(under.left, x), y, std::max(under.right, x + 1), y};
-    }
-  }
+  EXPECT_EQ(InkOf("HIGH && LOW", 0), InkOf("HIGH & LOW", DT_NOPREFIX));
+  EXPECT_EQ(InkOf("AB&", 0), InkOf("AB", DT_NOPREFIX));
+  // "&A" underlines the A alone, below the letters: white out the letters to find the line.
+  const Rect plain = InkOf("AB", DT_NOPREFIX).first, letterA = InkOf("A", DT_NOPREFIX).first;
+  Canvas canvas(300, 50);
+  Write(canvas, "&AB", {2, 2, 298, 48}, DT_SINGLELINE);
+  FillRect(canvas.dc(), {0, 0, 300, plain.bottom},
+           static_cast<Brush*>(GetStockObject(WHITE_BRUSH)));
+  const Rect under = canvas.Find(Dark);
   EXPECT_NEAR(under.left, letterA.left, 2);
   EXPECT_NEAR(under.right, letterA.right, 2);
 }
 
 TEST(DrawText, OpaqueModeFillsTheLineBoxAndIsClippedToTheRectangle) {
-  const Rect measured = Measure("WIN 25", 5, 5);
   for (int mode : {OPAQUE, TRANSPARENT}) {
     Canvas canvas(100, 30);
     SetBkColor(canvas.dc(), kRed);
     Write(canvas, "WIN 25", {5, 5, 95, 25}, DT_SINGLELINE, Arial(-12), mode);
-    const Rect red = canvas.Find([](Color c) { return c == kRed; });
-    EXPECT_EQ(red, mode == OPAQUE ? measured : Rect{});
+    EXPECT_EQ(canvas.Find([](Color c) { return c == kRed; }),
+              mode == OPAQUE ? Measure("WIN 25", 5, 5) : Rect{});
     EXPECT_FALSE(canvas.Find(Dark).IsEmpty());
   }
   Canvas clipped(200, 40);
@@ -132,12 +125,9 @@ TEST(DrawText, OpaqueModeFillsTheLineBoxAndIsClippedToTheRectangle) {
   EXPECT_EQ(clipped.Ink(), (Rect{10, 10, 40, 20}));
 }
 
-TEST(Fonts, HeightIsTheCharacterSizeAndWidthStretches) {
+TEST(Fonts, HeightIsTheCharacterSizeWidthStretchesAndWeightThickens) {
   for (int size : {11, 12, 15, 24, 29}) {
-    SCOPED_TRACE(size);
-    Canvas canvas(120, 60);
-    Write(canvas, "H", {0, 0, 120, 60}, DT_SINGLELINE, Arial(-size));
-    EXPECT_NEAR(canvas.Find(Dark).Height(), 0.72 * size, 1.5);  // the cap height
+    EXPECT_NEAR(InkOf("H", 0, Arial(-size)).first.Height(), 0.72 * size, 1.5) << size;  // caps
     const TextMetrics m = Metrics(Arial(-size));
     EXPECT_EQ(m.height, m.ascent + m.descent);
     EXPECT_EQ(m.internalLeading, m.height - size);
@@ -148,33 +138,23 @@ TEST(Fonts, HeightIsTheCharacterSizeAndWidthStretches) {
   for (const auto& [height, width] : {std::pair{-9, 7}, {-27, 13}, {-29, 16}, {-12, 9}}) {
     SCOPED_TRACE(width);
     EXPECT_NEAR(Metrics(Arial(height, width)).aveCharWidth, width, 1);
-    Canvas natural(300, 50), stretched(300, 50);
-    Write(natural, "HHHH", {0, 0, 300, 50}, DT_SINGLELINE, Arial(height));
-    Write(stretched, "HHHH", {0, 0, 300, 50}, DT_SINGLELINE, Arial(height, width));
-    const double ratio = double(stretched.Find(Dark).Width()) / natural.Find(Dark).Width();
-    EXPECT_NEAR(ratio, double(width) / Metrics(Arial(height)).aveCharWidth, 0.12);
-    EXPECT_EQ(stretched.Find(Dark).Height(), natural.Find(Dark).Height());
+    const Rect natural = InkOf("HHHH", 0, Arial(height)).first;
+    const Rect stretched = InkOf("HHHH", 0, Arial(height, width)).first;
+    EXPECT_NEAR(double(stretched.Width()) / natural.Width(),
+                double(width) / Metrics(Arial(height)).aveCharWidth, 0.12);
+    EXPECT_EQ(stretched.Height(), natural.Height());
   }
-
-  auto inkOf = [](int weight) {
-    Canvas canvas(100, 30);
-    Write(canvas, "HIT", {0, 0, 100, 30}, DT_SINGLELINE, Arial(-15, 0, weight));
-    int count = 0;
-    canvas.Find(Dark, &count);
-    return count;
-  };
-  EXPECT_GT(inkOf(700), inkOf(400) * 5 / 4);
+  EXPECT_GT(InkOf("HIT", 0, Arial(-15)).second, InkOf("HIT", 0, Arial(-15, 0, 400)).second * 5 / 4);
 }
 
 TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
-  const Rect rect{0, 0, 120, 60};
   const unsigned format = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
   Canvas canvas(120, 60);
   Dc* dc = canvas.dc();
   Selected font(dc, CreateFontIndirect(Arial(-29, 16)));
   ASSERT_TRUE(BeginPath(dc));
   SetBkMode(dc, TRANSPARENT);
-  Rect textRect = rect;
+  Rect textRect{0, 0, 120, 60};
   DrawText(dc, "HIT", -1, &textRect, format);
   ASSERT_TRUE(EndPath(dc));
   EXPECT_TRUE(canvas.Ink().IsEmpty());  // recorded, not drawn
@@ -197,12 +177,13 @@ TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
   }
   // The outline sits where the plain text would be.
   Canvas plain(120, 60);
-  Write(plain, "HIT", rect, format, Arial(-29, 16));
+  Write(plain, "HIT", {0, 0, 120, 60}, format, Arial(-29, 16));
   const Rect outlined = canvas.Ink(), letters = plain.Find(Dark);
-  EXPECT_NEAR(outlined.left, letters.left, 1);
-  EXPECT_NEAR(outlined.right, letters.right, 1);
-  EXPECT_NEAR(outlined.top, letters.top, 1);
-  EXPECT_NEAR(outlined.bottom, letters.bottom, 1);
+  for (auto [a, b] : {std::pair{outlined.left, letters.left},
+                      {outlined.right, letters.right},
+                      {outlined.top, letters.top},
+                      {outlined.bottom, letters.bottom}})
+    EXPECT_NEAR(a, b, 1);
 }
 
 }  // namespace

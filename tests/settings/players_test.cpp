@@ -7,6 +7,7 @@
 #include <fstream>
 #include <limits>
 #include <sstream>
+#include <tuple>
 
 #include "core/game_state.h"
 #include "settings/players.h"
@@ -15,6 +16,11 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+// Name, credits, sound, level, hint, joker number and colour.
+auto Fields(const PlayerRecord& p) {
+  return std::tuple(UserNameOf(p), p.credits, p.sound, p.level, p.hint, p.jokerNum, p.color);
+}
 
 class SettingsTest : public WindowTest {
  protected:
@@ -58,49 +64,36 @@ class SettingsTest : public WindowTest {
     settingsBlock.players[player - 1].credits = credits;
     SelectPlayerFromBlock(settingsBlock);
   }
+  void LoadAndSelect() {
+    settingsBlock = Load();
+    SelectPlayerFromBlock(settingsBlock);
+  }
 
   fs::path dir;
   std::string path;
 };
 
-void ExpectDefaultPlayer(const PlayerRecord& p) {
-  EXPECT_EQ(UserNameOf(p), "No Name");
-  EXPECT_EQ(p.credits, 0);
-  EXPECT_EQ(p.sound, 1);
-  EXPECT_EQ(p.level, 3);
-  EXPECT_EQ(p.hint, 0);
-  EXPECT_EQ(p.jokerNum, 0);
-  EXPECT_EQ(p.color, 32768u);
-}
-
 }  // namespace
 
 TEST_F(SettingsTest, NoFileGivesEveryDefaultAndNoPlayer) {
   const SettingsBlock block = Load();
-  EXPECT_EQ(block.lastPlayer, 0);
-  EXPECT_EQ(block.xPos, DEFAULT_POSITION);
-  EXPECT_EQ(block.yPos, DEFAULT_POSITION);
+  EXPECT_EQ(std::tuple(block.lastPlayer, block.xPos, block.yPos),
+            std::tuple(0, DEFAULT_POSITION, DEFAULT_POSITION));
   for (const PlayerRecord& p : block.players)
-    ExpectDefaultPlayer(p);
+    EXPECT_EQ(Fields(p), std::tuple("No Name", 0, 1, 3, 0, 0, 32768u));
 
-  settingsBlock = block;
   currentPlayer.sound = 0;
   gameState.credits = 77;
   SelectPlayerFromBlock(block);
-  EXPECT_EQ(currentPlayerIndex, 0);
-  EXPECT_EQ(currentPlayer.sound, 1);
-  EXPECT_EQ(currentPlayer.color, 32768u);
-  EXPECT_EQ(gameState.credits, 0);
+  EXPECT_EQ(std::tuple(currentPlayerIndex, currentPlayer.sound, gameState.credits),
+            std::tuple(0, 1, 0));
   EXPECT_EQ(SavePlayerToFile(currentPlayer), 0);
   EXPECT_FALSE(fs::exists(path));
 }
 
 TEST_F(SettingsTest, FirstSaveWritesCommonInfoAndThePlayerInOrder) {
   StartAndChoose(1, "Ann", kNewPlayerCredits);
-  EXPECT_EQ(currentPlayerIndex, 1);
-  EXPECT_EQ(gameState.credits, 60);
-  EXPECT_EQ(savePosition, 0);
-
+  EXPECT_EQ(std::tuple(currentPlayerIndex, gameState.credits, savePosition), std::tuple(1, 60, 0));
   CaptureCurrentPlayer(nullptr, settingsBlock);
   SavePlayerToFile(currentPlayer);
   EXPECT_EQ(Read(),
@@ -108,13 +101,15 @@ TEST_F(SettingsTest, FirstSaveWritesCommonInfoAndThePlayerInOrder) {
             "[Player 1]\r\nUser Name=Ann\r\nCredits=60\r\nSound=1\r\nLevel=3\r\nHint=0\r\n"
             "Joker Num=0\r\nColor=32768\r\n");
 
-  settingsBlock = Load();
   savePosition = 1;
-  SelectPlayerFromBlock(settingsBlock);
-  EXPECT_EQ(currentPlayerIndex, 1);
-  EXPECT_EQ(savePosition, 0);
-  EXPECT_EQ(windowX, DEFAULT_POSITION);
-  EXPECT_EQ(UserNameOf(currentPlayer), "Ann");
+  LoadAndSelect();
+  EXPECT_EQ(std::tuple(currentPlayerIndex, savePosition, windowX, UserNameOf(currentPlayer)),
+            std::tuple(1, 0, DEFAULT_POSITION, "Ann"));
+
+  Write("[Common Info]\r\nLastPlayer=1\r\nXpos=40\r\n");  // Xpos alone turns Save Position on
+  LoadAndSelect();
+  EXPECT_EQ(std::tuple(savePosition, windowX, settingsBlock.yPos),
+            std::tuple(1, 40, DEFAULT_POSITION));
 }
 
 TEST_F(SettingsTest, CaptureTakesMeterOptionsAndPositionButNotTheName) {
@@ -134,24 +129,16 @@ TEST_F(SettingsTest, CaptureTakesMeterOptionsAndPositionButNotTheName) {
 
   CaptureCurrentPlayer(mainWindow, settingsBlock);
   platform::DestroyWindow(mainWindow);
-  const PlayerRecord& p = settingsBlock.players[1];
-  EXPECT_EQ(UserNameOf(p), "Bob");
-  EXPECT_EQ(p.credits, 345);
+  EXPECT_EQ(Fields(settingsBlock.players[1]), std::tuple("Bob", 345, 0, 5, 1, 2, 0x00123456u));
   EXPECT_EQ(currentPlayer.credits, 345);
-  EXPECT_EQ((std::vector{p.sound, p.level, p.hint, p.jokerNum}), (std::vector{0, 5, 1, 2}));
-  EXPECT_EQ(p.color, 0x00123456u);
-  EXPECT_EQ(settingsBlock.xPos, outer.left);
-  EXPECT_EQ(settingsBlock.yPos, outer.top);
-  EXPECT_EQ(windowX, outer.left);
+  EXPECT_EQ(std::tuple(settingsBlock.xPos, settingsBlock.yPos, windowX),
+            std::tuple(outer.left, outer.top, outer.left));
 
   SavePlayerToFile(currentPlayer);
-  settingsBlock = Load();
   savePosition = 0;
-  SelectPlayerFromBlock(settingsBlock);
-  EXPECT_EQ(savePosition, 1);
-  EXPECT_EQ(windowY, outer.top);
-  EXPECT_EQ(gameState.credits, 345);
-  EXPECT_EQ(currentPlayer.color, 0x00123456u);
+  LoadAndSelect();
+  EXPECT_EQ(std::tuple(savePosition, windowY, gameState.credits, currentPlayer.color),
+            std::tuple(1, outer.top, 345, 0x00123456u));
 }
 
 TEST_F(SettingsTest, SavingPlayerTwoLeavesOtherSectionsAsWritten) {
@@ -166,44 +153,28 @@ TEST_F(SettingsTest, SavingPlayerTwoLeavesOtherSectionsAsWritten) {
   EXPECT_NE(text.find(player3), std::string::npos) << text;
   EXPECT_EQ(text.find("[Player 1]"), std::string::npos);
   const SettingsBlock block = Load();
-  EXPECT_EQ(block.lastPlayer, 2);
-  EXPECT_EQ(UserNameOf(block.players[1]) + UserNameOf(block.players[2]), "DeeCy");
-  EXPECT_EQ(block.players[1].credits, 7);
-  EXPECT_EQ(block.players[2].credits, 999);
+  EXPECT_EQ(std::tuple(block.lastPlayer, UserNameOf(block.players[1]), block.players[1].credits,
+                       UserNameOf(block.players[2]), block.players[2].credits),
+            std::tuple(2, "Dee", 7, "Cy", 999));
 }
 
-TEST_F(SettingsTest, ValuesLoadAsReadWithNumbersSaturated) {
-  for (const auto& [text, credits] : {std::pair{"12abc", 12},
-                                      {"abc", 0},
-                                      {"-5", -5},
-                                      {"99999999999", std::numeric_limits<std::int32_t>::max()}}) {
+TEST_F(SettingsTest, ValuesLoadAsReadWithNumbersSaturatedAndNamesCut) {
+  const int kMax = std::numeric_limits<std::int32_t>::max();
+  for (const auto& [text, credits] :
+       {std::pair{"12abc", 12}, {"abc", 0}, {"-5", -5}, {"99999999999", kMax}}) {
     Write(std::string("[Player 1]\nCredits=") + text + "\n");
     EXPECT_EQ(Load().players[0].credits, credits) << text;
   }
   Write("[Player 3]\nSound=2\nLevel=-3\nHint=x\nJoker Num=7\n");
-  const PlayerRecord p = Load().players[2];
-  EXPECT_EQ((std::vector{p.sound, p.level, p.hint, p.jokerNum}), (std::vector{2, -3, 0, 7}));
-}
+  EXPECT_EQ(Fields(Load().players[2]), std::tuple("No Name", 0, 2, -3, 0, 7, 32768u));
 
-TEST_F(SettingsTest, LastPlayerOutsideOneToThreeMeansNobody) {
   for (const auto& [text, expected] :
        {std::pair{"7", 0}, {"-1", 0}, {"3", 3}, {"99999999999", 0}}) {
     Write(std::string("[Common Info]\r\nLastPlayer=") + text + "\r\n");
     EXPECT_EQ(Load().lastPlayer, expected) << text;
   }
-}
 
-TEST_F(SettingsTest, XposWithoutYposTurnsSavePositionOn) {
-  Write("[Common Info]\r\nLastPlayer=1\r\nXpos=40\r\n");
-  settingsBlock = Load();
-  SelectPlayerFromBlock(settingsBlock);
-  EXPECT_EQ(savePosition, 1);
-  EXPECT_EQ(windowX, 40);
-  EXPECT_EQ(settingsBlock.yPos, DEFAULT_POSITION);
-}
-
-TEST_F(SettingsTest, LongNamesAreCutToSixtyThreeBytesOnACharacterBoundary) {
-  const std::string e = "\xC3\xA9";  // two bytes
+  const std::string e = "\xC3\xA9";  // two bytes, never split
   for (const auto& [name, expected] : {std::pair{std::string(70, 'n'), std::string(63, 'n')},
                                        {std::string(62, 'a') + e, std::string(62, 'a')},
                                        {std::string(61, 'a') + e, std::string(61, 'a') + e}}) {
@@ -216,30 +187,21 @@ TEST_F(SettingsTest, JunkFilesLoadWithoutHarm) {
   std::string binary;
   for (int i = 0; i < 256; ++i)
     binary += static_cast<char>(i);
-  const struct {
-    std::string text;
-    std::string name;
-    std::int32_t credits;
-  } cases[] = {
+  const std::tuple<std::string, std::string, std::int32_t> cases[] = {
       {binary + "\n[Player 1]\n" + binary, "No Name", 0},
       {"[Player 1]\nUser Name=" + std::string(100000, 'x') + "\nCredits=5\n", std::string(63, 'x'),
        5},
       {"[Player 1]\nUser Name\nCredits 5\n=\n[\n]\n", "No Name", 0},
       {"[Player 1]\nCredits=1\n[Player 1]\nCredits=2\n", "No Name", 1},
   };
-  for (const auto& c : cases) {
-    Write(c.text);
+  for (const auto& [text, name, credits] : cases) {
+    Write(text);
     const SettingsBlock block = Load();
-    EXPECT_EQ(block.lastPlayer, 0);
-    EXPECT_EQ(UserNameOf(block.players[0]), c.name);
-    EXPECT_EQ(block.players[0].credits, c.credits);
+    EXPECT_EQ(std::tuple(block.lastPlayer, UserNameOf(block.players[0]), block.players[0].credits),
+              std::tuple(0, name, credits));
   }
-}
-
-TEST_F(SettingsTest, GetSettingKeyRejectsIndicesOutsideTheTable) {
   std::string section = "s", key = "k";
-  EXPECT_EQ(GetSettingKey(10, section, key), 0);
-  EXPECT_EQ(GetSettingKey(-1, section, key), 0);
+  EXPECT_EQ(GetSettingKey(10, section, key) + GetSettingKey(-1, section, key), 0);
   EXPECT_EQ(section + key, "sk");
   EXPECT_EQ(GetSettingKey(8, section, key), 1);
   EXPECT_EQ(section + "/" + key, "Player/Joker Num");
@@ -255,11 +217,7 @@ TEST_F(SettingsTest, FileLivesBesideTheProgramOrInTheConfigFolder) {
   const std::string configPath = SettingsPathForProgram("quaxel");
   setenv("XDG_CONFIG_HOME", "relative/ignored", 1);
   const std::string homePath = SettingsPathForProgram("quaxel");
-  if (oldConfig) {
-    setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1);
-  } else {
-    unsetenv("XDG_CONFIG_HOME");
-  }
+  oldConfig ? setenv("XDG_CONFIG_HOME", savedConfig.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(configPath, (dir / "cfg" / "Quaxel" / "Quaxel.ini").string());
   const char* home = std::getenv("HOME");
   if (home != nullptr && home[0] == '/') {

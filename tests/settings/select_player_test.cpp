@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "core/messages.h"
 #include "platform/controls.h"
@@ -58,8 +59,7 @@ TEST_F(SelectPlayerTest, FirstStartOffersOnlyPlayerOneAndOkRegistersHim) {
   const std::intptr_t result = Run([](Window* dialog) {
     for (int id = kIdNameEdit1; id < kIdNameEdit1 + 3; ++id)
       EXPECT_EQ(GetDlgItemText(dialog, id, 100), "No Name");
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, kIdPlayerRadio1));
-    EXPECT_TRUE(Enabled(dialog, kIdNameEdit1));
+    EXPECT_TRUE(IsDlgButtonChecked(dialog, kIdPlayerRadio1) && Enabled(dialog, kIdNameEdit1));
     for (int id : {kIdNameEdit1 + 1, kIdNameEdit1 + 2, kIdPlayerRadio1 + 1, kIdPlayerRadio1 + 2,
                    kIdNewRegister})
       EXPECT_FALSE(Enabled(dialog, id)) << id;
@@ -67,11 +67,9 @@ TEST_F(SelectPlayerTest, FirstStartOffersOnlyPlayerOneAndOkRegistersHim) {
     SetDlgItemText(dialog, kIdNameEdit1, "Ann");
     Click(dialog, kIdOk);
   });
-  EXPECT_EQ(result, 1);
-  EXPECT_EQ(ChosenMessages(), 1);
-  EXPECT_EQ(block.lastPlayer, 1);
-  EXPECT_EQ(UserNameOf(block.players[0]), "Ann");
-  EXPECT_EQ(block.players[0].credits, kNewPlayerCredits);
+  EXPECT_EQ(std::tuple(result, ChosenMessages(), block.lastPlayer, UserNameOf(block.players[0]),
+                       block.players[0].credits),
+            std::tuple(1, 1, 1, "Ann", kNewPlayerCredits));
 }
 
 TEST_F(SelectPlayerTest, ChoosingAnotherRowKeepsHisCredits) {
@@ -87,9 +85,8 @@ TEST_F(SelectPlayerTest, ChoosingAnotherRowKeepsHisCredits) {
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdNameEdit1 + 2));
     Click(dialog, kIdOk);
   });
-  EXPECT_EQ(ChosenMessages(), 1);
-  EXPECT_EQ(block.lastPlayer, 3);
-  EXPECT_EQ(block.players[2].credits, 480);
+  EXPECT_EQ(std::tuple(ChosenMessages(), block.lastPlayer, block.players[2].credits),
+            std::tuple(1, 3, 480));
 }
 
 TEST_F(SelectPlayerTest, NamesAreCutToSixtyThreeBytesAndMayBeEmpty) {
@@ -125,9 +122,9 @@ TEST_F(SelectPlayerTest, WaysOutThatChooseNothing) {
       SetDlgItemText(dialog, kIdNameEdit1, "Typed");
       c.leave(dialog);
     });
-    EXPECT_EQ(result, c.result) << c.how;
-    EXPECT_EQ(ChosenMessages(), 0) << c.how;
-    EXPECT_EQ(UserNameOf(block.players[0]), "No Name") << c.how;
+    EXPECT_EQ(std::tuple(result, ChosenMessages(), UserNameOf(block.players[0])),
+              std::tuple(c.result, 0, "No Name"))
+        << c.how;
   }
 }
 
@@ -152,9 +149,8 @@ TEST_F(SelectPlayerTest, NewRegisterAsksThenClearsCreditsOnYes) {
     });
     EXPECT_EQ(asked, "Clear Data? Player 2 : Robert %s%n|Quaxel?|" +
                          std::to_string(MB_YESNO | MB_ICONQUESTION));
-    EXPECT_EQ(block.players[1].credits, credits);
-    EXPECT_EQ(nameEditFocused, answer == IDYES);
-    EXPECT_EQ(UserNameOf(block.players[1]), "Bob");
-    EXPECT_EQ(ChosenMessages(), 0);
+    EXPECT_EQ(std::tuple(block.players[1].credits, nameEditFocused, UserNameOf(block.players[1]),
+                         ChosenMessages()),
+              std::tuple(credits, answer == IDYES, "Bob", 0));
   }
 }

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tools/sounds/catalogue.h"
@@ -32,26 +33,24 @@ std::string Tag(const Bytes& b, size_t at) {
 }
 
 struct Wave {
-  uint32_t format = 0, channels = 0, rate = 0, byteRate = 0, blockAlign = 0, bits = 0;
+  // Format, channels, rate, byte rate, block align and bits per sample.
+  std::tuple<uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t> format;
+  uint32_t rate = 0;
   Bytes data;
 };
 
 // Walks every chunk, so a wrong chunk size or a missing pad byte shows up as a bad end.
 Wave ReadWave(const Bytes& b) {
   Wave w;
-  EXPECT_EQ(Tag(b, 0), "RIFF");
+  EXPECT_EQ(Tag(b, 0) + Tag(b, 8), "RIFFWAVE");
   EXPECT_EQ(Get32(b, 4) + 8, b.size());
-  EXPECT_EQ(Tag(b, 8), "WAVE");
   size_t at = 12;
   while (at + 8 <= b.size()) {
     const uint32_t size = Get32(b, at + 4);
     if (Tag(b, at) == "fmt ") {
-      w.format = Get16(b, at + 8);
-      w.channels = Get16(b, at + 10);
       w.rate = Get32(b, at + 12);
-      w.byteRate = Get32(b, at + 16);
-      w.blockAlign = Get16(b, at + 20);
-      w.bits = Get16(b, at + 22);
+      w.format = {Get16(b, at + 8),  Get16(b, at + 10), w.rate,
+                  Get32(b, at + 16), Get16(b, at + 20), Get16(b, at + 22)};
     } else if (Tag(b, at) == "data") {
       w.data.assign(b.begin() + at + 8, b.begin() + at + 8 + size);
     }
@@ -63,8 +62,7 @@ Wave ReadWave(const Bytes& b) {
 
 // Root mean square about the silent level, as a fraction of full scale, over [from, to).
 double Level(const Wave& w, double from, double to) {
-  const size_t first = static_cast<size_t>(from * w.data.size());
-  const size_t last = static_cast<size_t>(to * w.data.size());
+  const size_t first = from * w.data.size(), last = to * w.data.size();
   double sum = 0;
   for (size_t i = first; i < last; ++i)
     sum += std::pow((w.data[i] - 128) / 128.0, 2);
@@ -73,12 +71,11 @@ double Level(const Wave& w, double from, double to) {
 
 // Dominant pitch over [from, to), from upward zero crossings with a little hysteresis.
 double Hz(const Wave& w, double from, double to) {
-  const size_t first = static_cast<size_t>(from * w.data.size());
-  const size_t last = static_cast<size_t>(to * w.data.size());
+  const size_t first = from * w.data.size(), last = to * w.data.size();
   int crossings = 0;
   bool below = false;
   for (size_t i = first; i < last; ++i) {
-    if (w.data[i] < 126) below = true;
+    below = below || w.data[i] < 126;
     if (below && w.data[i] > 130) {
       ++crossings;
       below = false;
@@ -89,12 +86,10 @@ double Hz(const Wave& w, double from, double to) {
 
 // Sudden rises of the 5 ms loudness, at least 10 ms apart.
 int Onsets(const Wave& w) {
-  const size_t frame = w.rate / 200;
+  const double n = w.data.size(), frame = w.rate / 200;
   std::vector<double> loudness;
-  for (size_t at = 0; at + frame <= w.data.size(); at += frame) {
-    const double n = static_cast<double>(w.data.size());
+  for (double at = 0; at + frame <= n; at += frame)
     loudness.push_back(Level(w, at / n, (at + frame) / n));
-  }
   const double loudest = *std::max_element(loudness.begin(), loudness.end());
   int onsets = 0;
   size_t last = 0;
@@ -116,114 +111,74 @@ TEST(Wave, PadsAnOddDataChunkAndDescribesEightBitMono) {
   const Bytes file = EncodeWave(11025, Bytes{1, 2, 3});
   EXPECT_EQ(file.size(), 44u + 4u);
   const Wave w = ReadWave(file);
-  EXPECT_EQ(w.format, 1u);
-  EXPECT_EQ(w.channels, 1u);
-  EXPECT_EQ(w.bits, 8u);
-  EXPECT_EQ(w.rate, 11025u);
-  EXPECT_EQ(w.byteRate, 11025u);
-  EXPECT_EQ(w.blockAlign, 1u);
+  EXPECT_EQ(w.format, std::tuple(1u, 1u, 11025u, 11025u, 1u, 8u));
   EXPECT_EQ(w.data, (Bytes{1, 2, 3}));
 }
 
-TEST(Sounds, EveryIdIsAPlayableWaveOfItsListedRateAndLength) {
-  std::set<int> ids;
-  for (const SoundEntry& entry : SoundTable()) {
-    SCOPED_TRACE(entry.id);
-    ids.insert(entry.id);
-    const Wave w = Load(entry.id);
-    EXPECT_EQ(w.format, 1u);
-    EXPECT_EQ(w.channels, 1u);
-    EXPECT_EQ(w.bits, 8u);
-    EXPECT_EQ(w.rate, static_cast<uint32_t>(entry.sampleRate));
-    EXPECT_EQ(w.byteRate, w.rate * w.blockAlign);
-    EXPECT_EQ(w.blockAlign, 1u);
-    if (entry.id == kSilenceId) {
-      EXPECT_EQ(w.data, Bytes{128});
-      continue;
-    }
-    const double seconds = static_cast<double>(w.data.size()) / w.rate;
-    EXPECT_NEAR(seconds, entry.seconds, 0.01 * entry.seconds);
-    const auto [low, high] = std::minmax_element(w.data.begin(), w.data.end());
-    EXPECT_GT(*high - *low, 64) << "nearly silent";
-    // Full scale reached for more than two samples in a row means clipping.
-    size_t run = 0, longest = 0;
-    for (uint8_t s : w.data) {
-      run = s == 0 || s == 255 ? run + 1 : 0;
-      longest = std::max(longest, run);
-    }
-    EXPECT_LE(longest, 2u);
-    double mean = 0;
-    for (uint8_t s : w.data)
-      mean += s;
-    EXPECT_NEAR(mean / w.data.size(), 128.0, 1.0) << "offset from silence";
-    EXPECT_NEAR(w.data.front(), 128, 2) << "clicks in";
-    EXPECT_NEAR(w.data.back(), 128, 2) << "clicks out";
-  }
-  EXPECT_EQ(ids, (std::set<int>{100, 107, 108, 109, 110, 112, 121, 122, 123, 124, 125, 126, 127,
-                                128, 129, 130}));
-}
-
-TEST(Sounds, WritesEachWaveUnderItsIdAndTheSameBytesEveryTime) {
+TEST(Sounds, EveryIdIsAPlayableWaveOfItsListedRateAndLengthWrittenUnderItsId) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("quaxel_sounds_" + std::to_string(getpid()));
   std::string error;
   ASSERT_TRUE(WriteAll(dir, error)) << error;
+  std::set<int> ids;
   for (const SoundEntry& entry : SoundTable()) {
+    SCOPED_TRACE(entry.id);
+    ids.insert(entry.id);
     std::ifstream in(dir / "waves" / (std::to_string(entry.id) + ".wav"), std::ios::binary);
-    const Bytes onDisk{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(onDisk, SoundFile(entry.id)) << entry.id;
+    EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), SoundFile(entry.id));
+    const Wave w = Load(entry.id);
+    const uint32_t rate = entry.sampleRate;
+    EXPECT_EQ(w.format, std::tuple(1u, 1u, rate, rate, 1u, 8u));
+    if (entry.id == kSilenceId) {
+      EXPECT_EQ(w.data, Bytes{128});
+      continue;
+    }
+    EXPECT_NEAR(static_cast<double>(w.data.size()) / rate, entry.seconds, 0.01 * entry.seconds);
+    const auto [low, high] = std::minmax_element(w.data.begin(), w.data.end());
+    EXPECT_GT(*high - *low, 64) << "nearly silent";
+    // Full scale reached for more than two samples in a row means clipping.
+    size_t run = 0, longest = 0;
+    double mean = 0;
+    for (uint8_t s : w.data) {
+      run = s == 0 || s == 255 ? run + 1 : 0;
+      longest = std::max(longest, run);
+      mean += s;
+    }
+    EXPECT_LE(longest, 2u);
+    EXPECT_NEAR(mean / w.data.size(), 128.0, 1.0) << "offset from silence";
+    EXPECT_NEAR(w.data.front(), 128, 2) << "clicks in";
+    EXPECT_NEAR(w.data.back(), 128, 2) << "clicks out";
   }
   std::filesystem::remove_all(dir);
+  EXPECT_EQ(ids, (std::set<int>{100, 107, 108, 109, 110, 112, 121, 122, 123, 124, 125, 126, 127,
+                                128, 129, 130}));
 }
 
-TEST(Sounds, CardNoisesAreShortBrightAndFrontLoaded) {
-  const Wave tick = Load(123);
-  EXPECT_LT(tick.data.size(), 0.030 * tick.rate);
+TEST(Sounds, EachSoundHasItsCharacter) {
+  const Wave tick = Load(123), deal = Load(122), riffle = Load(121), coins = Load(130);
+  EXPECT_LT(tick.data.size(), 0.030 * tick.rate);  // card noises: short, bright, front-loaded
   EXPECT_GT(Level(tick, 0, 0.5), 4 * Level(tick, 0.5, 1));
-
-  const Wave deal = Load(122);
   EXPECT_GT(Hz(deal, 0, 0.5), 700);
   EXPECT_GT(Level(deal, 0, 0.5), 2 * Level(deal, 0.5, 1));
-
-  const Wave riffle = Load(121);
   EXPECT_GE(Onsets(riffle), 12);
   EXPECT_GT(Hz(riffle, 0, 1), 700);
-}
-
-TEST(Sounds, CoinsDropOneAfterAnother) {
-  const Wave coins = Load(130);
-  EXPECT_GE(Onsets(coins), 4);
+  EXPECT_GE(Onsets(coins), 4);  // coins drop one after another
   EXPECT_GT(Hz(coins, 0, 1), 1500);
-}
 
-TEST(Sounds, ChimeAndBlipRingHighAndDieAway) {
-  for (int id : {124, 127}) {
-    SCOPED_TRACE(id);
+  for (int id : {124, 127}) {  // chime and blip ring high and die away
     const Wave w = Load(id);
-    EXPECT_GT(Hz(w, 0, 0.5), 800);
-    EXPECT_GT(Level(w, 0, 0.25), 2 * Level(w, 0.75, 1));
+    EXPECT_GT(Hz(w, 0, 0.5), 800) << id;
+    EXPECT_GT(Level(w, 0, 0.25), 2 * Level(w, 0.75, 1)) << id;
   }
-}
-
-TEST(Sounds, JinglesAndFanfaresRiseToTheirLastNote) {
-  for (int id : {107, 108, 109, 110, 112, 125, 126, 128}) {
-    SCOPED_TRACE(id);
+  for (int id : {107, 108, 109, 110, 112, 125, 126, 128}) {  // jingles rise to their last note
     const Wave w = Load(id);
-    EXPECT_GT(Hz(w, 0.75, 1), 1.3 * Hz(w, 0, 0.25));
+    EXPECT_GT(Hz(w, 0.75, 1), 1.3 * Hz(w, 0, 0.25)) << id;
   }
-}
-
-TEST(Sounds, PushIsTwoNotesTheSecondHeld) {
-  const Wave push = Load(128);
-  EXPECT_EQ(Onsets(push), 2);
+  const Wave push = Load(128), celebration = Load(129);
+  EXPECT_EQ(Onsets(push), 2);  // two notes, the second held
   EXPECT_GT(Level(push, 0.5, 0.75), 0.02);
-}
-
-TEST(Sounds, CelebrationPlaysWithoutAGapToTheEnd) {
-  const Wave w = Load(129);
-  for (double at = 0; at < 0.95; at += 0.025) {
-    EXPECT_GT(Level(w, at, at + 0.025), 0.03) << at;
-  }
+  for (double at = 0; at < 0.95; at += 0.025)  // the celebration plays without a gap
+    EXPECT_GT(Level(celebration, at, at + 0.025), 0.03) << at;
 }
 
 }  // namespace
