@@ -31,6 +31,11 @@ void ReleasePicture(platform::Bitmap* bitmap) {
 }  // namespace
 
 int StartupLoad() {
+  // A fresh run's game: nothing in play (what a new process starts with anyway).
+  gameState = GameState{};
+  cardsSucceeded = 0;
+  doublePick = 0;
+  for (SpecialBonusEntry& entry : specialBonus) entry.hits = 0;
   settingsBlock = SettingsBlock{};
   LoadSettingsFile(settingsBlock);
   SelectPlayerFromBlock(settingsBlock);

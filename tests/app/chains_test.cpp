@@ -222,6 +222,11 @@ TEST_F(GameTest, TheRevealShowsTheOtherCardsFirstAndThePickLast) {
   cardWindowHooks.resolveDouble = [](Window*, int pick) { resolvedPick = pick; };
   deck.ResetOrder();
   doubleMode = 1;
+  // A pick that names no hand window ends the chain instead of reaching past the windows.
+  doublePick = 7;
+  StartReveal(7);
+  AdvanceBy(3000);
+  EXPECT_EQ(resolvedPick, 0);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.pick);
     for (int i = 1; i < kHandSize; ++i)
