@@ -6,9 +6,9 @@
 #include "app/main_window.h"
 #include "core/deck.h"
 #include "core/double_up.h"
+#include "core/game_state.h"
 #include "core/play.h"
 #include "core/sound.h"
-#include "core/game_state.h"
 #include "platform/app.h"
 #include "platform/clock.h"
 #include "platform/gdi.h"
@@ -35,7 +35,8 @@ int StartupLoad() {
   gameState = GameState{};
   cardsSucceeded = 0;
   doublePick = 0;
-  for (SpecialBonusEntry& entry : specialBonus) entry.hits = 0;
+  for (SpecialBonusEntry& entry : specialBonus)
+    entry.hits = 0;
   settingsBlock = SettingsBlock{};
   LoadSettingsFile(settingsBlock);
   SelectPlayerFromBlock(settingsBlock);

@@ -172,12 +172,7 @@ void ResolveDouble(platform::Window* window, int pick) {
   } else {
     const std::int32_t paid = gameState.saved;
     gameState.credits = AddCredits(gameState.credits, paid);
-    gameState.bet = 0;
-    gameState.doubleTurn = 0;
-    gameState.win = 0;
-    gameState.saved = 0;
-    gameState.cardBonusPay = 0;
-    gameState.specialBonusPay = 0;
+    ClearGameMeters(gameState);
     ShowPaid(window, paid);
     ShowGameOver(window, paid, gameState.credits);
     UpdateBetButtons(gameState);

@@ -60,15 +60,6 @@ void ShowLabel(Label& label, int visible, platform::Window* window) {
   label.SetVisible(visible, window, 0);
 }
 
-void ClearPayments() {
-  gameState.bet = 0;
-  gameState.doubleTurn = 0;
-  gameState.win = 0;
-  gameState.saved = 0;
-  gameState.cardBonusPay = 0;
-  gameState.specialBonusPay = 0;
-}
-
 }  // namespace
 
 void ShowSpecialPays(platform::Window* window, std::int32_t bet) {
@@ -149,7 +140,7 @@ void Collect(platform::Window* window) {
   if (gameState.win != 0) {
     const std::int64_t paid = std::int64_t{gameState.win} + gameState.saved;
     gameState.credits = AddCredits(gameState.credits, paid);
-    ClearPayments();
+    ClearGameMeters(gameState);
     ShowPaid(window, ClampToCount(paid));
     ShowGameOver(window, ClampToCount(paid), gameState.credits);
     UpdateBetButtons(gameState);

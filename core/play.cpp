@@ -57,6 +57,15 @@ std::int32_t AddCredits(std::int32_t credits, std::int64_t amount) {
   return static_cast<std::int32_t>(std::clamp(sum, kLow, kHigh));
 }
 
+void ClearGameMeters(GameState& state) {
+  state.bet = 0;
+  state.doubleTurn = 0;
+  state.win = 0;
+  state.saved = 0;
+  state.cardBonusPay = 0;
+  state.specialBonusPay = 0;
+}
+
 void UpdateBetButtons(const GameState& state) {
   if (state.credits >= 1) {
     platform::EnableWindow(oneBetButton, true);
@@ -240,11 +249,6 @@ void EndGame(platform::Window* window) {
   ShowGameOver(window, 0, gameState.credits);
   gameState.credits =
       AddCredits(gameState.credits, static_cast<std::int64_t>(gameState.saved) + gameState.win);
-  gameState.bet = 0;
-  gameState.doubleTurn = 0;
-  gameState.win = 0;
-  gameState.saved = 0;
-  gameState.cardBonusPay = 0;
-  gameState.specialBonusPay = 0;
+  ClearGameMeters(gameState);
   UpdateBetButtons(gameState);
 }

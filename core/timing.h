@@ -3,8 +3,8 @@
 
 // Timer ids: the card windows' chains and the main window's auto-deal.
 inline constexpr unsigned kSlideTimer = 101;
-inline constexpr unsigned kBackTimer = 102;  // turn-to-back chain; refill: show the back
-inline constexpr unsigned kDealTimer = 103;  // deal chain; refill: show the new card
+inline constexpr unsigned kBackTimer = 102;         // turn-to-back chain; refill: show the back
+inline constexpr unsigned kDealTimer = 103;         // deal chain; refill: show the new card
 inline constexpr unsigned kRevealFirstTimer = 104;  // later reveal steps use the window index
 
 // Delays in milliseconds.
