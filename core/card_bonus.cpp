@@ -8,16 +8,6 @@
 
 namespace {
 
-// Coins per coin wagered for 1..52 cards succeeded.
-constexpr int kCardBonusFactor[52] = {
-    0,  0,  0,  0,  0,  0,  0,  0,  0,                // 1..9
-    1,  1,  1,  1,                                    // 10..13
-    2,  2,  2,  3,  3,  3,  4,  4,  4,                // 14..22
-    6,  6,  6,  8,  8,  8,  10, 10, 12, 12,  14, 14,  // 23..34
-    16, 16, 18, 18, 20, 20, 22, 22,                   // 35..42
-    25, 30, 35, 40, 45, 50, 55, 60, 80, 100,          // 43..52
-};
-
 constexpr int kPayLabel = 8;  // pay label of row r is kPayLabel + r
 constexpr int kScrollRow = 2;
 
@@ -63,17 +53,6 @@ void SetColors(platform::Window* window, Label& label, Color back, Color text) {
 }
 
 }  // namespace
-
-int CardBonusFactor(int count) {
-  if (count < 1 || count > 52) return 0;
-  return kCardBonusFactor[count - 1];
-}
-
-std::int32_t CardBonus(int count, std::int32_t bet) {
-  if (bet < 1 || count < 0 || count > 52) return 0;
-  const std::int64_t coins = static_cast<std::int64_t>(CardBonusFactor(count)) * bet;
-  return coins > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(coins);
-}
 
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet) {
   for (int row = 1; row <= kSuccessRows; ++row)

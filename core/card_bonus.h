@@ -3,10 +3,9 @@
 
 #include <cstdint>
 
+#include "core/card_bonus_table.h"
 #include "platform/window.h"
 
-int CardBonusFactor(int count);
-std::int32_t CardBonus(int count, std::int32_t bet);
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet);
 void ShowSuccessRow(platform::Window* window, int count);
 void ResetSuccessPanel(platform::Window* window, int resetTexts);

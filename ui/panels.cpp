@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/card_bonus_table.h"
 #include "core/game_state.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
@@ -13,9 +14,6 @@ using platform::Rect;
 constexpr unsigned kLeftCentred = platform::DT_SINGLELINE | platform::DT_VCENTER;
 constexpr unsigned kCentred = kLeftCentred | platform::DT_CENTER;
 constexpr unsigned kRightCentred = kLeftCentred | platform::DT_RIGHT;
-
-// Pays of the SUCCESSES rows 1..7 at a wager of one coin, shown until the first wager.
-constexpr int kCardBonusPerCoin[kSuccessRows] = {100, 8, 6, 4, 3, 2, 1};
 
 const char* const kHandNames[kSpecialBonusRows] = {" ROYAL FLUSH", " STRAIGHT FLUSH",
                                                    " FOUR OF A KIND", " FULL HOUSE", " FLUSH"};
@@ -70,7 +68,7 @@ int LayoutSuccessesTable(platform::Window* /*window*/) {
     pay.Assign(payHeading);
     pay.MoveTopTo(top);
     Colour(pay, kRed, kRed, kWhite);
-    pay.SetNumber(kCardBonusPerCoin[row - 1], nullptr);
+    pay.SetNumber(CardBonus(kSuccessRowLow[row - 1], 1), nullptr);  // until the first wager
   }
   return 1;
 }
