@@ -8,10 +8,10 @@
 #include "core/sound.h"
 #include "platform/controls.h"
 #include "settings/players.h"
+#include "ui/card_window.h"
 #include "ui/labels.h"
 #include "ui/message_panels.h"
 #include "ui/owner_button.h"
-#include "ui/card_window.h"
 #include "ui/painters.h"
 
 platform::Window* mainWindow = nullptr;

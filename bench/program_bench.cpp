@@ -34,7 +34,9 @@ bool EnsureProgram() {
   return mainWindow != nullptr;
 }
 
-void Command(int id) { platform::SendMessage(mainWindow, platform::WM_COMMAND, id, 0); }
+void Command(int id) {
+  platform::SendMessage(mainWindow, platform::WM_COMMAND, id, 0);
+}
 
 // Plays the first playable card until the game is over, then collects any win.
 void PlayOneGame() {
@@ -74,10 +76,14 @@ void PaintWholeScreen(benchmark::State& state, int mode) {
   platform::RunUntilIdle();
 }
 
-void BM_PaintMainScreen(benchmark::State& state) { PaintWholeScreen(state, 0); }
+void BM_PaintMainScreen(benchmark::State& state) {
+  PaintWholeScreen(state, 0);
+}
 BENCHMARK(BM_PaintMainScreen)->Unit(benchmark::kMicrosecond);
 
-void BM_PaintDoubleScreen(benchmark::State& state) { PaintWholeScreen(state, 1); }
+void BM_PaintDoubleScreen(benchmark::State& state) {
+  PaintWholeScreen(state, 1);
+}
 BENCHMARK(BM_PaintDoubleScreen)->Unit(benchmark::kMicrosecond);
 
 // One step of a flight: the card window moves 25 pixels and the table it uncovers is served from
@@ -116,7 +122,8 @@ void BM_SimulatedGame(benchmark::State& state) {
     state.SkipWithError("the program did not start");
     return;
   }
-  for (auto _ : state) PlayOneGame();
+  for (auto _ : state)
+    PlayOneGame();
 }
 BENCHMARK(BM_SimulatedGame)->Unit(benchmark::kMillisecond);
 
