@@ -100,13 +100,7 @@ void SetInitialStates(platform::Window* window) {
 }  // namespace
 
 int BuildWindowContents(platform::Window* window) {
-  LayoutSuccessesTable(window);
-  LayoutSpecialBonusPanel(window);
-  LayoutCardTrackerFrame();
-  LayoutCardTracker();
-  ResetPileMarker();
-  LayoutSucceededBox();
-  LayoutSucceededMeter();
+  LayoutTablePanels(window);
   CreateCardWindows(window);
   LayoutCardCaptions();
   CreateButtons(window);

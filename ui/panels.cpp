@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
+#include "ui/pile_marker.h"
 
 namespace {
 
@@ -203,5 +204,16 @@ int LayoutCardCaptions() {
       caption.SetText(selectable ? "SELECTABLE" : j == kHandSize ? "DEALER" : "PLAYER");
     }
   }
+  return 1;
+}
+
+int LayoutTablePanels(platform::Window* window) {
+  LayoutSuccessesTable(window);
+  LayoutSpecialBonusPanel(window);
+  LayoutCardTrackerFrame();
+  LayoutCardTracker();
+  ResetPileMarker();
+  LayoutSucceededBox();
+  LayoutSucceededMeter();
   return 1;
 }

@@ -14,6 +14,9 @@ int LayoutSucceededBox();
 int LayoutSucceededMeter();
 // Needs slotRects; stops at the first hand card window that was not created (left edge 0).
 int LayoutCardCaptions();
+// The panels above the card row, in the order their rectangles depend on each other: the two
+// pay tables, the card tracker with its frame and marker, the succeeded box and meter.
+int LayoutTablePanels(platform::Window* window);
 
 // The caption of a SUCCESSES row for the counts low..high: "26    -    28  CARDS", or for a
 // single count "               52  CARDS".

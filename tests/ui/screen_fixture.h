@@ -40,13 +40,7 @@ class ScreenTest : public WindowTest {
   // the main window puts them.
   platform::Window* Open(int width, bool doubleScreen = false) {
     window = MakeTopLevel(width, kClientHeight);
-    LayoutSuccessesTable(window);
-    LayoutSpecialBonusPanel(window);
-    LayoutCardTrackerFrame();
-    LayoutCardTracker();
-    ResetPileMarker();
-    LayoutSucceededBox();
-    LayoutSucceededMeter();
+    LayoutTablePanels(window);
     for (int i = 0; i < kCardWindows; ++i) {
       slotRects[i] = HomeRect(i, width, succeededFrame.rect.bottom + 10);
     }
