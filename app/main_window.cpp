@@ -53,6 +53,7 @@ void OnClose(platform::Window* window) {
     CaptureCurrentPlayer(window, settingsBlock);
     SavePlayerToFile(currentPlayer);
   }
+  AbandonSlide();
   platform::DeleteDC(slideDC);
   slideDC = nullptr;
   platform::DestroyWindow(window);

@@ -94,6 +94,17 @@ void DropSnapshot() {
   slideSnapshot = nullptr;
 }
 
+}  // namespace
+
+void AbandonSlide() {
+  DropSnapshot();
+  slideInProgress = 0;
+  slidePos = {0, 0};
+  slideStep = {0, 0};
+}
+
+namespace {
+
 void PaintCard(platform::Window* window) {
   platform::PaintStruct paint;
   platform::Dc* dc = platform::BeginPaint(window, &paint);

@@ -50,6 +50,8 @@ void StartDealChain();
 void StartSlide(int index);
 void StartRefill(int index, unsigned delayMs);
 void StartReveal(int pick);
+// Forgets a flight in progress and its snapshot (the window is closing).
+void AbandonSlide();
 void SlideStep(platform::Window* window, unsigned timerId);
 void FlipToBackStep(platform::Window* window, unsigned timerId);
 void DealStep(platform::Window* window, unsigned timerId);

@@ -131,3 +131,19 @@ TEST_F(ProgramTest, AWiderClientMovesTheRightHandSideAndTheCardColumns) {
   EXPECT_EQ(GetWindowRect(collectButton).left, 242);
   EXPECT_EQ(GetWindowRect(quitButton).left, 10);
 }
+
+TEST_F(ProgramTest, ClosingWhileACardFliesSavesTheCreditsAndLeavesNothingBehind) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n");
+  Start();
+  SendMessage(mainWindow, WM_COMMAND, 114, 0);
+  AdvanceBy(1000);
+  SendMessage(mainWindow, WM_COMMAND, 116, 0);
+  AdvanceBy(2000);
+  SendMessage(mainWindow, WM_COMMAND, 100, 0);  // the pile is empty: every card plays
+  AdvanceBy(60);
+  ASSERT_EQ(slideInProgress, 1);
+  Quit();
+  EXPECT_EQ(mainWindow, nullptr);
+  EXPECT_EQ(slideInProgress, 0);
+  EXPECT_NE(Normalised(ReadSettings()).find("Credits=59\n"), std::string::npos);
+}
