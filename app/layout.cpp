@@ -11,7 +11,6 @@
 #include "ui/labels.h"
 #include "ui/message_panels.h"
 #include "ui/panels.h"
-#include "ui/pile_marker.h"
 
 namespace {
 

@@ -10,6 +10,12 @@
 
 namespace {
 
+// Rows of a pay table start one pixel below its heading, under the rule that separates them, and
+// are as high as the heading.
+int RowTop(const Label& heading, int row) {
+  return heading.rect.bottom + 1 + heading.rect.Height() * (row - 1);
+}
+
 using platform::Rect;
 
 constexpr unsigned kLeftCentred = platform::DT_SINGLELINE | platform::DT_VCENTER;
@@ -57,9 +63,8 @@ int LayoutSuccessesTable(platform::Window* /*window*/) {
   Place(payHeading, {heading.rect.right + 1, heading.rect.top, 212, heading.rect.bottom}, 1);
   payHeading.SetText("P A Y S");
 
-  // The first row starts one pixel below the heading, under the rule that separates them.
   for (int row = 1; row <= kSuccessRows; ++row) {
-    const int top = heading.rect.bottom + 1 + heading.rect.Height() * (row - 1);
+    const int top = RowTop(heading, row);
     Label& caption = successesTable[row];
     caption.Assign(heading);
     caption.MoveTopTo(top);
@@ -95,7 +100,7 @@ int LayoutSpecialBonusPanel(platform::Window* window) {
   hitsHeading.SetText("HITS");
 
   for (int row = 1; row <= kSpecialBonusRows; ++row) {
-    const int top = heading.rect.bottom + 1 + heading.rect.Height() * (row - 1);
+    const int top = RowTop(heading, row);
     Label& name = specialBonusPanel[row];
     name.Assign(heading);
     name.MoveTopTo(top);

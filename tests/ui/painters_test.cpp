@@ -2,6 +2,7 @@
 
 #include "platform/image.h"
 #include "tests/ui/screen_fixture.h"
+#include "ui/pile_marker.h"
 
 using platform::Image;
 using platform::Rect;

@@ -14,7 +14,6 @@
 #include "ui/message_panels.h"
 #include "ui/painters.h"
 #include "ui/panels.h"
-#include "ui/pile_marker.h"
 
 class ScreenTest : public WindowTest {
  protected:
