@@ -5,9 +5,12 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QWindow>
 #include <map>
 #include <memory>
 
@@ -30,10 +33,6 @@ std::map<Window*, std::shared_ptr<DialogState>>& Dialogs() {
   static std::map<Window*, std::shared_ptr<DialogState>> dialogs;
   return dialogs;
 }
-
-std::function<void(Window*)> dialogHook;
-std::function<int(const std::string&, const std::string&, unsigned)> messageBoxHook;
-std::function<bool(Color*)> chooseColorHook;
 
 class DialogFrame : public QDialog {
  public:
@@ -98,6 +97,22 @@ QFont DialogFont(const DialogTemplate& t) {
   return font.Resolve().font;
 }
 
+// A window shown a moment ago is placed by the desktop when it maps: wait for that (briefly), then
+// put the dialog's centre on the owner's.
+void CentreOverOwner(QWidget* dialog, Window* owner) {
+  if (!IsWindow(owner) || !owner->frame->isVisible()) return;
+  QWidget* over = owner->frame;
+  QElapsedTimer waited;
+  waited.start();
+  while (over->windowHandle() != nullptr && !over->windowHandle()->isExposed() &&
+         waited.elapsed() < 1000) {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
+  dialog->adjustSize();
+  const QPoint centre = over->frameGeometry().center();
+  dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);
+}
+
 }  // namespace
 
 namespace detail {
@@ -142,14 +157,8 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
 
   const int width = dialogTemplate.cx * state->baseX / 4;
   const int height = dialogTemplate.cy * state->baseY / 8;
-  int x = kDefaultPosition, y = kDefaultPosition;
-  if (IsWindow(owner)) {
-    const QRect around = owner->frame->frameGeometry();
-    x = around.center().x() - width / 2;
-    y = around.center().y() - height / 2;
-  }
-  Window* dialog =
-      CreateWindow(className, dialogTemplate.title, WS_DIALOG, x, y, width, height, owner, 0);
+  Window* dialog = CreateWindow(className, dialogTemplate.title, WS_DIALOG, kDefaultPosition,
+                                kDefaultPosition, width, height, owner, 0);
   if (dialog == nullptr) {
     UnregisterClass(className);
     return -1;
@@ -165,10 +174,14 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
     control->widget->setFont(font);
     if (firstTabStop == nullptr && (c.style & WS_TABSTOP) != 0) firstTabStop = control;
   }
+  // Modal from the moment it shows: nothing behind it takes input while it is up.
+  auto* frame = static_cast<QDialog*>(dialog->frame);
+  frame->setWindowModality(Qt::ApplicationModal);
+  CentreOverOwner(frame, owner);
   ShowWindow(dialog, SW_SHOW);
   const LResult focusDefault =
       SendMessage(dialog, WM_INITDIALOG, reinterpret_cast<WParam>(firstTabStop), param);
-  if (focusDefault != 0) {
+  if (focusDefault != 0 && IsWindow(dialog)) {
     for (Window* child : dialog->children) {
       if ((child->style & WS_TABSTOP) != 0 && IsWindowEnabled(child)) {
         SetFocus(child);
@@ -176,14 +189,11 @@ std::intptr_t DialogBoxParam(const DialogTemplate& dialogTemplate, Window* owner
       }
     }
   }
-  if (dialogHook) {
-    dialogHook(dialog);
-  } else if (!state->ended) {
-    static_cast<QDialog*>(dialog->frame)->exec();
-  }
+  if (IsWindow(dialog) && !state->ended) frame->exec();
   const std::intptr_t result = state->result;
+  // The owner may have gone while the dialog was up, and the dialog with it.
   Dialogs().erase(dialog);
-  DestroyWindow(dialog);
+  if (IsWindow(dialog)) DestroyWindow(dialog);
   UnregisterClass(className);
   // Unless the dialog's work moved it, the owner's focus is where it was before.
   Window* after = GetFocus();
@@ -202,46 +212,42 @@ bool EndDialog(Window* dialog, std::intptr_t result) {
   return true;
 }
 
+// The toolkit's own dialogs live on the heap: if their owner goes while they are up, the toolkit
+// deletes them with it and ends their loop.
+template <typename T>
+int RunToolkitDialog(QPointer<T>& dialog) {
+  dialog->setWindowModality(Qt::ApplicationModal);
+  const int result = dialog->exec();
+  return dialog.isNull() ? QDialog::Rejected : result;
+}
+
 int MessageBox(Window* owner, const std::string& text, const std::string& caption, unsigned type) {
-  if (messageBoxHook) return messageBoxHook(text, caption, type);
-  QMessageBox box(IsWindow(owner) ? owner->frame : nullptr);
-  box.setWindowTitle(QString::fromStdString(caption));
-  box.setText(QString::fromStdString(text));
-  if ((type & MB_ICONQUESTION) != 0) box.setIcon(QMessageBox::Question);
-  if ((type & 0xF) == MB_YESNO) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes ? IDYES : IDNO;
-  }
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
-  return IDOK;
+  QPointer<QMessageBox> box = new QMessageBox(IsWindow(owner) ? owner->frame : nullptr);
+  box->setWindowTitle(QString::fromStdString(caption));
+  box->setText(QString::fromStdString(text));
+  if ((type & MB_ICONQUESTION) != 0) box->setIcon(QMessageBox::Question);
+  const bool yesNo = (type & 0xF) == MB_YESNO;
+  box->setStandardButtons(yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  const int answer = RunToolkitDialog(box);
+  delete box;
+  if (!yesNo) return IDOK;
+  return answer == QMessageBox::Yes ? IDYES : IDNO;
 }
 
 bool ChooseColor(Window* owner, Color* color, Color customColors[16]) {
   if (color == nullptr) return false;
-  if (chooseColorHook) return chooseColorHook(color);
   for (int i = 0; i < 16 && customColors != nullptr; ++i) {
     QColorDialog::setCustomColor(i, detail::ToQColor(customColors[i]));
   }
-  QColorDialog dialog(detail::ToQColor(*color), IsWindow(owner) ? owner->frame : nullptr);
-  const bool chosen = dialog.exec() == QDialog::Accepted;
+  QPointer<QColorDialog> dialog =
+      new QColorDialog(detail::ToQColor(*color), IsWindow(owner) ? owner->frame : nullptr);
+  const bool chosen = RunToolkitDialog(dialog) == QDialog::Accepted;
   for (int i = 0; i < 16 && customColors != nullptr; ++i) {
     customColors[i] = detail::FromQRgb(QColorDialog::customColor(i).rgb());
   }
-  if (chosen) *color = detail::FromQRgb(dialog.selectedColor().rgb());
+  if (chosen) *color = detail::FromQRgb(dialog->selectedColor().rgb());
+  delete dialog;
   return chosen;
-}
-
-void SetDialogHook(std::function<void(Window*)> hook) {
-  dialogHook = std::move(hook);
-}
-
-void SetMessageBoxHook(std::function<int(const std::string&, const std::string&, unsigned)> hook) {
-  messageBoxHook = std::move(hook);
-}
-
-void SetChooseColorHook(std::function<bool(Color*)> hook) {
-  chooseColorHook = std::move(hook);
 }
 
 }  // namespace platform

@@ -51,12 +51,4 @@ int MessageBox(Window* owner, const std::string& text, const std::string& captio
 // user confirmed one.
 bool ChooseColor(Window* owner, Color* color, Color customColors[16]);
 
-// Test seams: when set, a dialog is handed to the hook right after WM_INITDIALOG instead of
-// waiting for the user (the hook ends it with EndDialog), and message boxes and the colour chooser
-// are answered by their hooks.
-void SetDialogHook(std::function<void(Window* dialog)> hook);
-void SetMessageBoxHook(
-    std::function<int(const std::string& text, const std::string& caption, unsigned type)> hook);
-void SetChooseColorHook(std::function<bool(Color* color)> hook);
-
 }  // namespace platform

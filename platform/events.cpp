@@ -35,6 +35,7 @@ struct Queue {
   bool quit = false;
   int quitCode = 0;
   int held = 0;
+  bool looping = false;  // inside RunMessageLoop
   QTimer* pump = nullptr;
 };
 
@@ -67,7 +68,8 @@ void RunPump() {
   Queue& q = TheQueue();
   if (q.held > 0) return;
   RunUntilIdle();
-  if (q.quit) {
+  // Ending the toolkit's loops outside the program's loop would end the next one at its start.
+  if (q.quit && q.looping) {
     QCoreApplication::exit(q.quitCode);
     return;
   }
@@ -230,8 +232,10 @@ void AdvanceBy(std::int64_t ms) {
 int RunMessageLoop() {
   Queue& q = TheQueue();
   if (!q.quit) {
+    q.looping = true;
     detail::QueueChanged();
     QApplication::exec();
+    q.looping = false;
   }
   q.quit = false;  // the quit message is taken off the queue
   return q.quitCode;
