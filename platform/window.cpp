@@ -3,12 +3,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <map>
 
@@ -23,6 +25,9 @@ struct Registry {
   std::vector<Window*> windows;
   std::uint64_t serial = 0;
   Window* focus = nullptr;
+  // A control that was disabled while it had the focus keeps it, as far as the program can tell,
+  // while the toolkit's focus waits on its top-level window's client area, where keys do nothing.
+  Window* parked = nullptr;
   Window* capture = nullptr;
 };
 
@@ -104,6 +109,9 @@ class TopFrame : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
+    // A window behind a modal dialog takes no close request from the desktop either.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal != this) return;
     if (window_ != nullptr) SendMessage(window_, WM_CLOSE, 0, 0);
   }
   void changeEvent(QEvent* event) override {
@@ -264,7 +272,7 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
     layout->addWidget(window->widget);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     window->frame = frame;
-    if (x != kDefaultPosition && y != kDefaultPosition) frame->move(x, y);
+    if (x != kDefaultPosition && y != kDefaultPosition) window->framePosition = QPoint(x, y);
     window->rect = {x, y, x + width, y + height};
   }
   window->widget->setEnabled(window->enabled);
@@ -287,12 +295,17 @@ bool IsWindow(Window* window) {
 bool DestroyWindow(Window* window) {
   if (!IsWindow(window) || window->destroying) return false;
   window->destroying = true;
+  // Its dialogs go first, as with any owned window; their modal loops end.
+  for (Window* owned : std::vector<Window*>(Reg().windows)) {
+    if (IsWindow(owned) && owned->owner == window) DestroyWindow(owned);
+  }
   SendMessage(window, WM_DESTROY, 0, 0);
   while (!window->children.empty())
     DestroyWindow(window->children.front());
   detail::ForgetWindow(window);
   Registry& reg = Reg();
   if (reg.focus == window) reg.focus = nullptr;
+  if (reg.parked == window) reg.parked = nullptr;
   if (reg.capture == window) reg.capture = nullptr;
   if (window->parent != nullptr) std::erase(window->parent->children, window);
   std::erase(reg.windows, window);
@@ -345,8 +358,47 @@ bool SetWindowText(Window* window, const std::string& text) {
 }
 
 std::string GetWindowText(Window* window) {
-  return IsWindow(window) ? window->title : "";
+  if (!IsWindow(window)) return "";
+  // An edit holds what the user typed, not what the program last set.
+  return window->surfaceWidget == nullptr ? detail::ControlText(window) : window->title;
 }
+
+namespace {
+
+// The outer frame goes where it was asked to, the whole of it on a screen: a position saved on a
+// screen that is gone or smaller now would leave the window out of reach.
+void PlaceFrame(Window* window) {
+  QWidget* frame = window->frame;
+  QElapsedTimer waited;
+  waited.start();
+  while (!frame->windowHandle()->isExposed() && waited.elapsed() < 1000)
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  const QRect outer(*window->framePosition, frame->frameGeometry().size());
+  window->framePosition.reset();
+  QScreen* best = nullptr;
+  int bestArea = -1;
+  for (QScreen* screen : QGuiApplication::screens()) {
+    const QRect common = screen->availableGeometry().intersected(outer);
+    const int area = common.isEmpty() ? 0 : common.width() * common.height();
+    if (area > bestArea) {
+      best = screen;
+      bestArea = area;
+    }
+  }
+  QPoint at = outer.topLeft();
+  if (best != nullptr && !best->availableGeometry().contains(outer)) {
+    if (bestArea == 0) best = QGuiApplication::screenAt(frame->frameGeometry().center());
+    if (best == nullptr) best = QGuiApplication::primaryScreen();
+    const QRect room = best->availableGeometry();
+    at.setX(
+        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
+    at.setY(
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
+  }
+  if (frame->frameGeometry().topLeft() != at) frame->move(at);
+}
+
+}  // namespace
 
 bool ShowWindow(Window* window, int command) {
   if (!IsWindow(window)) return false;
@@ -360,8 +412,13 @@ bool ShowWindow(Window* window, int command) {
     } else if (command == SW_RESTORE) {
       window->frame->showNormal();
     } else {
+      if (show && window->framePosition) {
+        window->frame->winId();  // the native window, so that the position can include the frame
+        window->frame->windowHandle()->setFramePosition(*window->framePosition);
+      }
       window->frame->setVisible(show);
       if (show) window->frame->activateWindow();
+      if (show && window->framePosition) PlaceFrame(window);
     }
   } else {
     window->widget->setVisible(show);
@@ -382,11 +439,42 @@ bool IsWindowVisible(Window* window) {
   return true;
 }
 
+namespace {
+
+// The client area of the top-level window a control lives in.
+QWidget* ParkingPlace(Window* window) {
+  Window* top = window;
+  while (top->parent != nullptr)
+    top = top->parent;
+  return top->widget;
+}
+
+bool HasToolkitFocus(Window* window) {
+  QWidget* widget = window->widget;
+  return QApplication::focusWidget() == widget || widget->window()->focusWidget() == widget;
+}
+
+// The toolkit would hand the focus of a disabled control to the next one, which may be any
+// button at all; the focus stays with the control instead, and keys do nothing until the program
+// gives the focus again.
+void Park(Window* window) {
+  Reg().focus = window;
+  Reg().parked = window;
+  if (QWidget* place = ParkingPlace(window); place != window->widget) place->setFocus();
+}
+
+}  // namespace
+
 bool EnableWindow(Window* window, bool enable) {
   if (!IsWindow(window)) return false;
   const bool wasDisabled = !window->enabled;
   window->enabled = enable;
+  if (!enable && HasToolkitFocus(window)) Park(window);
   window->widget->setEnabled(enable);
+  if (enable && Reg().parked == window && GetFocus() == window) {
+    Reg().parked = nullptr;
+    window->widget->setFocus(Qt::OtherFocusReason);
+  }
   if (!enable && Reg().capture == window) ReleaseCapture();
   return wasDisabled;
 }
@@ -458,10 +546,6 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   return true;
 }
 
-bool IsOnScreen(int x, int y) {
-  return QGuiApplication::screenAt(QPoint(x, y)) != nullptr;
-}
-
 bool SetWindowIcon(Window* window, int resourceId) {
   if (!IsWindow(window) || window->parent != nullptr) return false;
   const QIcon icon(QString(":/icons/%1.ico").arg(resourceId));
@@ -474,19 +558,28 @@ Window* SetFocus(Window* window) {
   Window* previous = GetFocus();
   if (window != nullptr && !IsWindow(window)) return previous;
   Reg().focus = window;
-  if (window != nullptr) window->widget->setFocus(Qt::OtherFocusReason);
+  Reg().parked = nullptr;
+  if (window == nullptr) return previous;
+  if (window->enabled) {
+    window->widget->setFocus(Qt::OtherFocusReason);
+  } else {
+    Park(window);
+  }
   return previous;
 }
 
 Window* GetFocus() {
+  Registry& reg = Reg();
   // While the desktop window is inactive the toolkit reports no focus; the focus it will get back
   // (the last one within that window) stands instead.
   QWidget* focused = QApplication::focusWidget();
-  if (focused == nullptr && IsWindow(Reg().focus)) {
-    focused = Reg().focus->widget->window()->focusWidget();
+  if (focused == nullptr && IsWindow(reg.focus)) {
+    focused = reg.focus->widget->window()->focusWidget();
   }
-  if (Window* window = detail::WindowOfWidget(focused)) Reg().focus = window;
-  return IsWindow(Reg().focus) ? Reg().focus : nullptr;
+  if (IsWindow(reg.parked) && focused == ParkingPlace(reg.parked)) return reg.parked;
+  reg.parked = nullptr;
+  if (Window* window = detail::WindowOfWidget(focused)) reg.focus = window;
+  return IsWindow(reg.focus) ? reg.focus : nullptr;
 }
 
 Window* SetCapture(Window* window) {

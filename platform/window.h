@@ -38,9 +38,10 @@ inline constexpr unsigned WS_DIALOG =
     0x0000'8000;  // a top-level window that is a modal dialog of its `parent` (owner)
 
 // Creates a window of a registered class. A top-level window (no parent) gets a client area of
-// width x height at (x, y) on the desktop, or where the desktop puts it when x or y is
-// kDefaultPosition. A child is placed at (x, y) in its parent's client area. The class handler
-// receives WM_CREATE before this returns; a handler answering -1 makes creation fail.
+// width x height, its outer frame at (x, y) on the desktop (moved wholly onto a screen when it
+// would not fit there when shown), or where the desktop puts it when x or y is kDefaultPosition. A
+// child is placed at (x, y) in its parent's client area. The class handler receives WM_CREATE
+// before this returns; a handler answering -1 makes creation fail.
 constexpr int kDefaultPosition = static_cast<int>(0x8000'0000);
 Window* CreateWindow(const std::string& className, const std::string& title, unsigned style, int x,
                      int y, int width, int height, Window* parent, int id);
@@ -73,8 +74,6 @@ Rect GetWindowRect(Window* window);
 // showed, the moved window's old pixels stay where they were and its new place keeps the picture
 // that was there before.
 bool MoveWindow(Window* window, int x, int y, int width, int height, bool repaint);
-// Whether a point of the desktop lies on any screen.
-bool IsOnScreen(int x, int y);
 // The icon of a top-level window, from the icon resource with that number.
 bool SetWindowIcon(Window* window, int resourceId);
 

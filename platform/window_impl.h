@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ class Window {
   Window* owner = nullptr;                 // of a dialog
   QImage surface;
   Rect rect;  // in the parent's client coordinates (desktop for a top-level window)
+  // Where the outer frame of a top-level window was asked to go, until it has been shown there.
+  std::optional<QPoint> framePosition;
   QRegion invalid;
   bool eraseInvalid = false;
   bool visible = false;
