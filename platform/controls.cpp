@@ -3,6 +3,7 @@
 #include "platform/controls.h"
 
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -115,9 +116,14 @@ QWidget* CreateControl(Window* window, const std::string& className, QWidget* pa
     widget = MakeButton(window, window->style & 0xF, text, parent);
     widget->setFocusPolicy((window->style & 0xF) == BS_GROUPBOX ? Qt::NoFocus : Qt::StrongFocus);
   } else if (kind == "STATIC") {
-    auto* label = new QLabel(text, parent);
-    label->setAlignment((window->style & SS_CENTER) != 0 ? Qt::AlignHCenter | Qt::AlignTop
-                                                         : Qt::AlignLeft | Qt::AlignTop);
+    auto* label = new QLabel(parent);
+    if ((window->style & 0xF) == SS_ICON) {
+      label->setPixmap(QIcon(QString(":/icons/%1.ico").arg(text)).pixmap(32, 32));
+    } else {
+      label->setText(text);
+      label->setAlignment((window->style & SS_CENTER) != 0 ? Qt::AlignHCenter | Qt::AlignTop
+                                                           : Qt::AlignLeft | Qt::AlignTop);
+    }
     widget = label;
   } else if (kind == "EDIT") {
     widget = MakeEdit(window->style, text, parent);
@@ -229,7 +235,8 @@ unsigned OwnerDrawState(Window* button) {
   auto* widget = qobject_cast<QAbstractButton*>(button->widget);
   if (widget != nullptr && widget->isDown()) state |= ODS_SELECTED;
   if (!button->widget->isEnabled()) state |= ODS_DISABLED;
-  if (GetFocus() == button) state |= ODS_FOCUS;
+  // Focus shows only where Enter would press the button: in the active window.
+  if (button->widget->hasFocus()) state |= ODS_FOCUS;
   return state;
 }
 

@@ -19,6 +19,7 @@ inline constexpr unsigned BS_AUTORADIOBUTTON = 0x9;
 inline constexpr unsigned BS_OWNERDRAW = 0xB;
 inline constexpr unsigned SS_LEFT = 0x0;
 inline constexpr unsigned SS_CENTER = 0x1;
+inline constexpr unsigned SS_ICON = 0x3;  // the text is the number of an icon resource
 inline constexpr unsigned ES_MULTILINE = 0x4;
 inline constexpr unsigned ES_AUTOHSCROLL = 0x80;
 inline constexpr unsigned ES_READONLY = 0x800;

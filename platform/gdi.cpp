@@ -292,6 +292,26 @@ bool BitBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, i
   return true;
 }
 
+bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, int sy,
+                    Color transparent) {
+  if (width < 0 || height < 0 || !IsLiveDc(source)) return false;
+  if (!source->target || source->target->isNull()) return false;
+  const QRect part = QRect(sx, sy, width, height).intersected(source->target->rect());
+  if (part.isEmpty()) return IsLiveDc(dest);
+  QImage piece = source->target->copy(part).convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = detail::ToQColor(transparent).rgb();
+  for (int row = 0; row < piece.height(); ++row) {
+    auto* pixel = reinterpret_cast<QRgb*>(piece.scanLine(row));
+    for (int col = 0; col < piece.width(); ++col) {
+      if ((pixel[col] | 0xFF000000u) == key) pixel[col] = 0;
+    }
+  }
+  QPainter painter;
+  if (!detail::BeginPainter(painter, dest)) return false;
+  painter.drawImage(QPoint(x + part.left() - sx, y + part.top() - sy), piece);
+  return true;
+}
+
 Image ImageOf(Dc* dc) {
   if (!IsLiveDc(dc) || !dc->target || dc->target->isNull()) return Image();
   return MakeImage(*dc->target);

@@ -105,6 +105,9 @@ bool DeleteDC(Dc* dc);
 enum : unsigned { SRCCOPY = 0x00CC0020 };
 bool BitBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, int sy,
             unsigned rop);
+// As BitBlt, but the source pixels of the colour `transparent` leave the destination as it was.
+bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, int sy,
+                    Color transparent);
 
 // Filled with the brush, outlined with the pen; right and bottom edges excluded.
 bool Rectangle(Dc* dc, int left, int top, int right, int bottom);

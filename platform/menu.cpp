@@ -33,7 +33,9 @@ void AddItems(QWidget* menu, const std::vector<MenuItem>& items, Window* window)
     action->setProperty(kIdProperty, item.id);
     action->setCheckable(false);
     const int id = item.id;
-    QObject::connect(action, &QAction::triggered, action, [window, id] {
+    QObject::connect(action, &QAction::triggered, action, [window, id, action] {
+      // The mark is the program's to set: undo the toolkit's own toggle of a marked item.
+      if (action->isCheckable()) action->setChecked(!action->isChecked());
       if (IsWindow(window)) SendMessage(window, WM_COMMAND, static_cast<WParam>(id), 0);
     });
     menu->addAction(action);
