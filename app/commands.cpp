@@ -10,9 +10,11 @@
 #include "core/payout.h"
 #include "core/play.h"
 #include "platform/dialog.h"
+#include "settings/about_box.h"
 #include "settings/players.h"
 #include "settings/select_player.h"
 #include "ui/card_window.h"
+#include "ui/label.h"
 #include "ui/labels.h"
 
 namespace {
@@ -150,6 +152,9 @@ int DispatchCommand(platform::Window* window, platform::WParam wParam) {
       break;
     case kCmdBackColor:
       PickBackColor(window);
+      break;
+    case kCmdAbout:
+      RunAboutBox(window, kTitle, MakeFontSpec(26));
       break;
     default:
       break;
