@@ -73,6 +73,9 @@ void UpdateBetButtons(const GameState& state) {
     if (state.lastBet >= 1 && state.credits >= state.lastBet) {
       platform::EnableWindow(repeatBetButton, true);
       platform::SetFocus(repeatBetButton);
+    } else if (state.credits < state.lastBet - state.bet) {
+      // Another player's credits may not cover what REPEAT BET would add to the wager.
+      platform::EnableWindow(repeatBetButton, false);
     }
     return;
   }
@@ -112,6 +115,8 @@ void PlaceCoin(platform::Window* window) {
 
 void RepeatBet(platform::Window* window) {
   Collect(window);
+  // The credits never go below zero, whatever enabled the button.
+  if (gameState.credits < gameState.lastBet - gameState.bet) return;
   platform::EnableWindow(oneBetButton, false);
   platform::EnableWindow(repeatBetButton, false);
   gameOverMessage.SetVisible(0, nullptr, 0);
