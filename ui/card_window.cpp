@@ -105,6 +105,10 @@ void AbandonSlide() {
 
 namespace {
 
+// The card pictures draw their cut corners in this colour and nothing else in it, so the
+// window's own background shows there, whatever colour the player chose.
+constexpr platform::Color kCardCornerColor = platform::Rgb(0, 128, 0);
+
 void PaintCard(platform::Window* window) {
   platform::PaintStruct paint;
   platform::Dc* dc = platform::BeginPaint(window, &paint);
@@ -113,7 +117,7 @@ void PaintCard(platform::Window* window) {
   if (dc != nullptr && card != nullptr && card->picture != nullptr) {
     platform::Dc* memory = platform::CreateCompatibleDC(dc);
     platform::GdiObject* previous = platform::SelectObject(memory, card->picture);
-    platform::BitBlt(dc, 0, 0, kCardWidth, kCardHeight, memory, 0, 0, platform::SRCCOPY);
+    platform::TransparentBlt(dc, 0, 0, kCardWidth, kCardHeight, memory, 0, 0, kCardCornerColor);
     if (previous != nullptr) platform::SelectObject(memory, previous);
     platform::DeleteDC(memory);
   }

@@ -106,7 +106,7 @@ void DrawQueen(Canvas& card, Robe robe) {
     c.FillRect(39, 14, 2, 2, kRed);
   });
   DrawOutlined(card, [](Canvas& c) {
-    c.Line(58, 21, 56, 42, kDarkGreen);
+    c.Line(58, 21, 56, 42, kTeal);
     c.FillPolygon({{57, 31}, {53, 28}, {53, 32}}, kGreen);
   });
   DrawOutlined(card, [](Canvas& c) {

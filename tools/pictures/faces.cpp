@@ -92,7 +92,8 @@ void DrawAce(Canvas& card, int suit) {
 Canvas BlankCard() {
   Canvas card(kCardWidth, kCardHeight, kWhite, CardPalette());
   card.FrameRect(0, 0, kCardWidth, kCardHeight, kBlack);
-  // Cut corners, filled with the table's default green.
+  // Cut corners, in the one colour no other pixel of a card has: the card windows let their own
+  // background show through it.
   const int right = kCardWidth - 1;
   const int bottom = kCardHeight - 1;
   for (auto [x, y, dx, dy] : std::array<std::array<int, 4>, 4>{
