@@ -28,12 +28,21 @@ struct ButtonSpec {
   bool ownerDrawn;
 };
 
+}  // namespace
+
+std::string CardWindowClassName(int i) {
+  char className[64];
+  std::snprintf(className, sizeof className, "%s_%d", "Quaxel_CardsClass", i);
+  return className;
+}
+
+namespace {
+
 int CreateCardWindows(platform::Window* window) {
   const platform::Rect client = platform::GetClientRect(window);
   int ok = 1;
   for (int i = 0; i < kCardWindows && ok; ++i) {
-    char className[64];
-    std::snprintf(className, sizeof className, "%s_%d", "Quaxel_CardsClass", i);
+    const std::string className = CardWindowClassName(i);
     if (!platform::IsClassRegistered(className) &&
         !platform::RegisterClass({className, CardWindowProc, currentPlayer.color})) {
       ok = 0;

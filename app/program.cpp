@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/commands.h"
+#include "app/layout.h"
 #include "app/main_window.h"
 #include "core/deck.h"
 #include "core/double_up.h"
@@ -76,11 +77,9 @@ int StartProgram(const ProgramOptions& options) {
   platform::SetClassBackground(kMainClassName, currentPlayer.color);
   LoadBackPicture(kPictureStyle);
 
-  // A position saved on a screen that is gone would open the window out of reach.
+  // The window system keeps a saved position on a screen; without one it chooses.
   int x = windowX, y = windowY;
-  if (x == DEFAULT_POSITION || y == DEFAULT_POSITION || !platform::IsOnScreen(x, y)) {
-    x = y = platform::kDefaultPosition;
-  }
+  if (x == DEFAULT_POSITION || y == DEFAULT_POSITION) x = y = platform::kDefaultPosition;
   platform::Window* window = platform::CreateWindow(
       kMainClassName, kTitle, 0, x, y, options.clientWidth, options.clientHeight, nullptr, 0);
   if (window == nullptr) return -1;
@@ -103,6 +102,8 @@ void FinishProgram() {
   platform::DeleteObject(buttonFont);
   buttonFont = nullptr;
   platform::UnregisterClass(kMainClassName);
+  for (int i = 0; i < kCardWindows; ++i)
+    platform::UnregisterClass(CardWindowClassName(i));
   // Pictures go back to the window system while it is still there.
   deck.Allocate(0);
   backCard.ReleasePicture();
