@@ -7,7 +7,7 @@ packages=(
   libsdl2-dev
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils openbox
 )
 missing=()
 for p in "${packages[@]}"; do

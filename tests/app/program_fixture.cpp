@@ -5,6 +5,8 @@
 
 #include "app/main_window.h"
 #include "platform/controls.h"
+#include "tests/support/person.h"
+#include "ui/card_window.h"
 
 void ProgramTest::SetUp() {
   static int serial = 0;
@@ -20,29 +22,29 @@ void ProgramTest::TearDown() {
   platform::RunUntilIdle();
   if (platform::QuitPosted()) platform::RunMessageLoop();  // takes the quit message the window left
   FinishProgram();
-  platform::SetDialogHook(nullptr);
-  platform::SetMessageBoxHook(nullptr);
-  platform::SetChooseColorHook(nullptr);
+  person::ForgetPendingActs();
   platform::SetClock(nullptr);
   std::filesystem::remove_all(dir);
 }
 
 void ProgramTest::Start(std::function<void(platform::Window*)> answer, int clientWidth) {
-  platform::SetDialogHook([this, answer](platform::Window* dialog) {
+  person::WhenModal([this, answer] {
     dialogOpened = true;
+    platform::Window* dialog = person::ModalDialog();
     if (answer) answer(dialog);
-    if (platform::IsWindow(dialog)) platform::EndDialog(dialog, 1);
+    if (person::ModalTitle() == "Select Player") person::ClickModalButton("Cancel");
   });
   ProgramOptions options;
   options.programPath = (dir / "quaxel").string();
   options.clientWidth = clientWidth;
   ASSERT_EQ(StartProgram(options), 0);
   ASSERT_NE(mainWindow, nullptr);
+  person::ForgetPendingActs();
   platform::RunUntilIdle();
 }
 
 void ProgramTest::Quit() {
-  platform::SendMessage(mainWindow, platform::WM_COMMAND, 110, 0);
+  person::Click(quitButton);
   platform::RunUntilIdle();
 }
 
@@ -59,8 +61,4 @@ std::string ProgramTest::ReadSettings() const {
 
 bool ProgramTest::SettingsExist() const {
   return std::filesystem::exists(dir / "Quaxel.ini");
-}
-
-void ClickDialogButton(platform::Window* dialog, int id) {
-  platform::ClickButton(platform::GetDlgItem(dialog, id));
 }

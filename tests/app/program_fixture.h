@@ -9,7 +9,6 @@
 
 #include "app/program.h"
 #include "platform/clock.h"
-#include "platform/dialog.h"
 #include "platform/window.h"
 
 class ProgramTest : public testing::Test {
@@ -17,9 +16,10 @@ class ProgramTest : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Starts the program; `answer` plays the user in the Select Player dialog when it opens.
+  // Starts the program; `answer` plays the person in the Select Player dialog when it opens
+  // (Cancel when it leaves the dialog open).
   void Start(std::function<void(platform::Window* dialog)> answer = {}, int clientWidth = 544);
-  // The close request, as QUIT sends it.
+  // A click on QUIT.
   void Quit();
 
   void WriteSettings(const std::string& text);
@@ -30,6 +30,3 @@ class ProgramTest : public testing::Test {
   std::filesystem::path dir;
   bool dialogOpened = false;
 };
-
-// Clicks a button of a dialog by id.
-void ClickDialogButton(platform::Window* dialog, int id);

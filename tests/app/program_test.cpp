@@ -1,19 +1,23 @@
-// The program from start-up to close: the players' file, the Select Player dialog at first start,
-// the first states of the buttons, and the table it shows.
+// The program from start-up to close as a person meets it: the players' file, the Select Player
+// dialog over a window it keeps from taking input, the menu, the About box, the buttons' first
+// states and the table it shows.
 #include <gtest/gtest.h>
 
 #include "app/main_window.h"
 #include "core/game_state.h"
+#include "core/messages.h"
 #include "platform/controls.h"
 #include "platform/image.h"
+#include "platform/menu.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/person.h"
 #include "ui/card_window.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr int kOk = 112, kCancel = 113, kNewRegister = 114;
+constexpr int kOk = 112, kNewRegister = 114;
 
 std::string Normalised(std::string text) {
   std::erase(text, '\r');
@@ -22,41 +26,160 @@ std::string Normalised(std::string text) {
 
 }  // namespace
 
-TEST_F(ProgramTest, FirstStartOffersPlayerOneAndQuitSavesExactlyItsSections) {
+TEST_F(ProgramTest, FirstStartRegistersTheTypedNameAndQuitSavesExactlyItsSections) {
   Start([](Window* dialog) {
     EXPECT_TRUE(IsDlgButtonChecked(dialog, 116));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 117)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 118)));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kNewRegister)));
-    EXPECT_EQ(GetDlgItemText(dialog, 119, 63), "No Name");
-    ClickDialogButton(dialog, kOk);
+    for (int id : {117, 118, kNewRegister})
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id)));
+    person::Click(GetDlgItem(dialog, 116));
+    person::Type("Zed");
+    person::Click(GetDlgItem(dialog, kOk));
   });
   EXPECT_TRUE(dialogOpened);
-  EXPECT_EQ(GetWindowText(mainWindow), "Quaxel? - [No Name]");
-  EXPECT_EQ(gameState.credits, 60);
-  EXPECT_TRUE(IsWindowEnabled(oneBetButton));
-  EXPECT_EQ(GetFocus(), oneBetButton);
+  EXPECT_EQ(std::tuple(GetWindowText(mainWindow), gameState.credits, GetFocus()),
+            std::tuple("Quaxel? - [Zed]", 60, oneBetButton));
   EXPECT_FALSE(SettingsExist());  // choosing a player writes nothing yet
   Quit();
   EXPECT_EQ(mainWindow, nullptr);
   EXPECT_EQ(Normalised(ReadSettings()),
             "[Common Info]\nLastPlayer=1\nXpos=-2147483648\nYpos=-2147483648\n\n"
-            "[Player 1]\nUser Name=No Name\nCredits=60\nSound=1\nLevel=3\nHint=0\n"
+            "[Player 1]\nUser Name=Zed\nCredits=60\nSound=1\nLevel=3\nHint=0\n"
             "Joker Num=0\nColor=32768\n");
 }
 
 TEST_F(ProgramTest, WithoutAPlayerOnlyQuitIsEnabledAndNothingIsWritten) {
-  Start([](Window* dialog) { ClickDialogButton(dialog, kCancel); });
+  Start();  // the person cancels the first-start dialog
   for (Window* b : {collectButton, halfDoubleButton, oneBetButton, repeatBetButton, dealDrawButton})
     EXPECT_FALSE(IsWindowEnabled(b));
-  for (Window* b : selectButtons)
-    EXPECT_FALSE(IsWindowEnabled(b));
-  EXPECT_TRUE(IsWindowEnabled(quitButton));
+  for (int i = 0; i < kSelectButtons; ++i)
+    EXPECT_FALSE(IsWindowEnabled(selectButtons[i]) || IsWindowEnabled(cardWindows[i]));
   EXPECT_EQ(GetFocus(), quitButton);
-  for (Window* w : cardWindows)
-    EXPECT_FALSE(IsWindowEnabled(w));
   Quit();
   EXPECT_FALSE(SettingsExist());
+}
+
+TEST_F(ProgramTest, BehindTheOpenDialogTheWindowTakesNoBetNoCloseAndNoSecondDialog) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nUser Name=Ann\nCredits=57\n");
+  Start();
+  person::Click(oneBetButton);
+  ASSERT_EQ(gameState.credits, 56);
+  int dialogs = 0;
+  person::WhenModal([&] {
+    ++dialogs;
+    person::Click(oneBetButton);
+    person::Click(quitButton);
+    person::CloseBox(mainWindow);
+    EXPECT_FALSE(person::ChooseMenu(mainWindow, kCmdSelectUser));
+    RunUntilIdle();
+    EXPECT_EQ(std::tuple(gameState.credits, gameState.bet, IsWindow(mainWindow)),
+              std::tuple(56, 1, true));
+    person::ClickModalButton("OK");
+  });
+  ASSERT_TRUE(person::ChooseMenu(mainWindow, kCmdSelectUser));
+  EXPECT_EQ(dialogs, 1);
+  // OK takes the player's credits as they were saved before the dialog: the wager stays out.
+  EXPECT_EQ(std::tuple(gameState.credits, gameState.bet), std::tuple(56, 1));
+  Quit();
+  EXPECT_NE(Normalised(ReadSettings()).find("Credits=56\n"), std::string::npos);
+}
+
+TEST_F(ProgramTest, AnotherPlayersCreditsThatCannotCoverRepeatBetDisableIt) {
+  WriteSettings(
+      "[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n"
+      "[Player 2]\nUser Name=Bob\nCredits=2\n");
+  Start();
+  for (int coin = 0; coin < 6; ++coin)
+    person::Click(oneBetButton);
+  person::Click(dealDrawButton);
+  AdvanceBy(2000);
+  for (int played = 0; played < 60; ++played) {
+    const auto playable = std::find_if(std::begin(selectButtons), std::end(selectButtons),
+                                       [](Window* b) { return IsWindowEnabled(b); });
+    if (playable == std::end(selectButtons)) break;
+    person::Click(*playable);
+    AdvanceBy(3000);
+  }
+  person::Click(oneBetButton);  // collects any win, then a wager of 1 on the table
+  ASSERT_EQ(std::tuple(gameState.bet, gameState.lastBet), std::tuple(1, 6));
+  person::WhenModal([] {
+    person::Click(GetDlgItem(person::ModalDialog(), 117));
+    person::ClickModalButton("OK");
+  });
+  person::ChooseMenu(mainWindow, kCmdSelectUser);
+  ASSERT_EQ(gameState.credits, 2);
+  EXPECT_FALSE(IsWindowEnabled(repeatBetButton));
+  person::Click(repeatBetButton);
+  EXPECT_GE(gameState.credits, 0);
+}
+
+TEST_F(ProgramTest, ChoosingTheChosenShuffleOrJokerKeepsItsMark) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nLevel=3\nJoker Num=2\n");
+  Start();
+  for (int id : {kCmdShuffle0 + 3, kCmdJoker0 + 2}) {
+    person::ChooseMenu(mainWindow, id);
+    EXPECT_TRUE(IsMenuItemChecked(mainWindow, id)) << id;
+  }
+  person::ChooseMenu(mainWindow, kCmdShuffle0 + 1);
+  for (int level = 0; level < 6; ++level)
+    EXPECT_EQ(IsMenuItemChecked(mainWindow, kCmdShuffle0 + level), level == 1);
+}
+
+TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=5\n");
+  Start();
+  for (const char* how : {"Enter", "OK"}) {
+    bool open = false;
+    person::WhenModal([&] {
+      Window* box = person::ModalDialog();
+      EXPECT_EQ(person::ModalTitle(), "About Quaxel?");
+      EXPECT_EQ(GetFocus(), GetDlgItem(box, 109));
+      EXPECT_EQ(GetDlgItemText(box, 105, 63) + "|" + GetDlgItemText(box, 106, 63),
+                "Quaxel?|Version 0.2.3b");
+      EXPECT_NE(GetDlgItemText(box, 108, 200).find('\n'), std::string::npos);  // two lines
+      person::Key("Escape");
+      open = person::ModalTitle() == "About Quaxel?";
+      if (std::string(how) == "Enter") {
+        person::Key("Return");
+      } else {
+        person::Click(GetDlgItem(box, 109));
+      }
+    });
+    EXPECT_TRUE(person::ChooseMenu(mainWindow, kCmdAbout));
+    EXPECT_TRUE(open) << how;
+    EXPECT_EQ(person::ModalTitle(), "") << how;
+  }
+}
+
+TEST_F(ProgramTest, BackColorShowsInTheCutCornersOfTheCards) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\nLevel=0\n");
+  Start();
+  person::Click(oneBetButton);
+  person::Click(dealDrawButton);
+  AdvanceBy(2000);
+  person::WhenModal([] {
+    person::ClickEditHolding("#008000");
+    person::Key("Ctrl+A");
+    person::Type("#204060");
+    person::Key("Tab");
+    person::ClickModalButton("OK");
+  });
+  person::ChooseMenu(mainWindow, kCmdBackColor);
+  RunUntilIdle();
+  const Image shot = Screenshot(mainWindow);
+  const Rect card = GetWindowRect(cardWindows[0]);
+  EXPECT_EQ(shot.Pixel(card.left, card.top), Rgb(0x20, 0x40, 0x60));
+  EXPECT_EQ(shot.Pixel(card.right - 1, card.bottom - 1), Rgb(0x20, 0x40, 0x60));
+  EXPECT_EQ(shot.Pixel(card.left + 1, card.top + 1), Rgb(0, 0, 0));  // the edge of the card
+}
+
+TEST_F(ProgramTest, ASavedPositionOffEveryScreenBringsTheWholeWindowOntoOne) {
+  WriteSettings("[Common Info]\nLastPlayer=1\nXpos=100000\nYpos=-3000\n[Player 1]\nCredits=5\n");
+  Start();
+  const Rect outer = GetWindowRect(mainWindow);
+  EXPECT_GE(outer.left, 0);
+  EXPECT_GE(outer.top, 0);
+  EXPECT_LE(outer.right, 800);  // the headless screen
+  EXPECT_LE(outer.bottom, 600);
 }
 
 TEST_F(ProgramTest, TabFromQuitSkipsTheDisabledButtons) {
@@ -94,9 +217,8 @@ TEST_F(ProgramTest, JunkSettingsStartSafely) {
     junk += static_cast<char>((i * 31) % 256);
   junk += "\n[Player 1]\nCredits=" + std::string(100000, '9') + "\nJoker Num=7\nLevel=99\n";
   WriteSettings(junk);
-  Start([](Window* dialog) { ClickDialogButton(dialog, kCancel); });
+  Start();
   EXPECT_TRUE(dialogOpened);  // LastPlayer out of range counts as no player
-  EXPECT_NE(GetWindowRect(mainWindow).left, 123456789);  // no screen there
   EXPECT_EQ(deck.count, 52);
 }
 
@@ -135,11 +257,10 @@ TEST_F(ProgramTest, AWiderClientMovesTheRightHandSideAndTheCardColumns) {
 TEST_F(ProgramTest, ClosingWhileACardFliesSavesTheCreditsAndLeavesNothingBehind) {
   WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n");
   Start();
-  SendMessage(mainWindow, WM_COMMAND, 114, 0);
-  AdvanceBy(1000);
-  SendMessage(mainWindow, WM_COMMAND, 116, 0);
+  person::Click(oneBetButton);
+  person::Click(dealDrawButton);
   AdvanceBy(2000);
-  SendMessage(mainWindow, WM_COMMAND, 100, 0);  // the pile is empty: every card plays
+  person::Click(cardWindows[0]);  // the pile is empty: every card plays
   AdvanceBy(60);
   ASSERT_EQ(slideInProgress, 1);
   Quit();

@@ -1,115 +1,123 @@
-// The toolkit's controls, owner-drawn buttons, menus and template dialogs as the program sees them.
+// The toolkit's controls, owner-drawn buttons, menus and dialogs, reached as a person reaches
+// them: clicks and keys through the window system, dialogs answered inside their modal loop.
 #include <gtest/gtest.h>
 
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
+#include "tests/support/person.h"
 #include "tests/support/window_fixture.h"
 
 using namespace platform;
 
 namespace {
 
-std::vector<Delivered> Commands(const std::vector<Delivered>& all) {
-  std::vector<Delivered> out;
-  for (const Delivered& d : all) {
-    if (d.msg == WM_COMMAND || d.msg == WM_DRAWITEM) out.push_back(d);
+class ControlsTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    parent = MakeTopLevel(300, 200);
+    for (int i = 0; i < 3; ++i) {
+      buttons[i] = CreateWindow("BUTTON", "B" + std::to_string(i),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10 + 70 * i,
+                                150, 60, 30, parent, 110 + i);
+    }
+    person::Settle();
+    delivered.clear();
   }
-  return out;
-}
+  std::vector<int> Commands() const {
+    std::vector<int> ids;
+    for (const Delivered& d : delivered) {
+      if (d.msg == WM_COMMAND) ids.push_back(LowWord(d.wParam));
+    }
+    return ids;
+  }
+  static DialogTemplate NameDialog() {
+    DialogTemplate t;
+    t.title = "Name";
+    t.cx = 206;
+    t.cy = 76;
+    t.controls = {{"BUTTON", "OK", 112, 150, 5, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
+                  {"EDIT", "", 119, 55, 25, 85, 12, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP}};
+    return t;
+  }
+
+  Window* parent = nullptr;
+  Window* buttons[3] = {};
+};
 
 }  // namespace
 
-TEST_F(WindowTest, ButtonClicksReachTheParentAsCommands) {
-  Window* parent = MakeTopLevel(200, 100);
-  Window* button = CreateWindow("BUTTON", "QUIT", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 68,
-                                35, parent, 110);
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(GetWindowText(button), "QUIT");
-  delivered.clear();
-  EXPECT_TRUE(ClickButton(button));
-  auto commands = Commands(delivered);
-  ASSERT_EQ(commands.size(), 1u);
-  EXPECT_EQ(commands[0].wParam, 110u);  // BN_CLICKED in the high word is 0
-  EXPECT_EQ(commands[0].lParam, reinterpret_cast<LParam>(button));
-
-  EnableWindow(button, false);
-  delivered.clear();
-  EXPECT_FALSE(ClickButton(button));  // a disabled button takes no click
-  EXPECT_TRUE(Commands(delivered).empty());
+TEST_F(ControlsTest, ClicksAndEnterReachTheParentOnlyFromEnabledButtons) {
+  person::Click(buttons[1]);
+  SetFocus(buttons[2]);
+  person::Key("Return");
+  person::Key("Space");
+  EnableWindow(buttons[0], false);
+  person::Click(buttons[0]);
+  EXPECT_EQ(Commands(), (std::vector<int>{111, 112, 112}));
+  EXPECT_EQ(delivered.front().lParam, reinterpret_cast<LParam>(buttons[1]));
 }
 
-TEST_F(WindowTest, OwnerDrawnButtonsArePaintedByTheirParentWithTheirState) {
-  Window* parent = MakeTopLevel(200, 100);
-  Window* button = CreateWindow("BUTTON", "DEAL/DRAW", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 10, 10,
-                                80, 35, parent, 116);
+TEST_F(ControlsTest, ADisabledFocusedButtonKeepsTheFocusAndKeysDoNothingUntilItIsGivenAgain) {
+  SetFocus(buttons[0]);
+  EnableWindow(buttons[0], false);
+  EXPECT_EQ(GetFocus(), buttons[0]);
+  for (const char* key : {"Return", "Space", "Left", "Right"})
+    person::Key(key);
+  EXPECT_EQ(Commands(), std::vector<int>{});
+  EXPECT_EQ(GetFocus(), buttons[0]);
+  EnableWindow(buttons[0], true);  // keys work again on the same button
+  person::Key("Return");
+  EXPECT_EQ(Commands(), std::vector<int>{110});
+  EnableWindow(buttons[0], false);
+  SetFocus(buttons[1]);  // the program gives the focus elsewhere
+  person::Key("Space");
+  EXPECT_EQ(Commands(), (std::vector<int>{110, 111}));
+  person::Key("Tab");
+  EXPECT_EQ(GetFocus(), buttons[2]);
+}
+
+TEST_F(ControlsTest, OwnerDrawnButtonsShowTheirStateAndFocusOnlyInTheActiveWindow) {
+  Window* owned = CreateWindow("BUTTON", "DEAL/DRAW", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 220, 10,
+                               80, 35, parent, 116);
   std::vector<unsigned> states;
   onMessage = [&](Window*, unsigned msg, WParam wp, LParam lp) -> LResult {
     if (msg != WM_DRAWITEM) return 0;
     const auto& item = *reinterpret_cast<const DrawItemStruct*>(lp);
-    EXPECT_EQ(wp, 116u);
-    EXPECT_EQ(item.rcItem, (Rect{0, 0, 80, 35}));
+    EXPECT_EQ(std::pair(wp, item.rcItem), std::pair(WParam{116}, Rect{0, 0, 80, 35}));
     states.push_back(item.itemState);
     Brush* brush = CreateSolidBrush(Rgb(0, 200, 0));
     FillRect(item.dc, {2, 2, 78, 33}, brush);
     DeleteObject(brush);
     return 1;
   };
-  EnableWindow(button, false);
-  const Image shot = Screenshot(parent);  // grabbing the control makes it paint
-  ASSERT_FALSE(states.empty());
+  EnableWindow(owned, false);
+  EXPECT_EQ(Screenshot(parent).Pixel(250, 25), Rgb(0, 200, 0));
   EXPECT_EQ(states.back(), static_cast<unsigned>(ODS_DISABLED));
-  EXPECT_EQ(shot.Pixel(50, 25), Rgb(0, 200, 0));
-  EnableWindow(button, true);
-  SetFocus(button);
-  Screenshot(parent);
-  EXPECT_EQ(states.back(), static_cast<unsigned>(ODS_FOCUS));
+  EnableWindow(owned, true);
+  SetFocus(owned);
+  EXPECT_EQ(OwnerDrawState(owned), static_cast<unsigned>(ODS_FOCUS));
+  Window* other = MakeTopLevel(50, 50);  // takes the activation away
+  SetFocus(nullptr);
+  (void)other;
+  person::Settle();
+  EXPECT_EQ(OwnerDrawState(owned), 0u);
 }
 
-TEST_F(WindowTest, FocusMovesAmongControlsAndIsReported) {
-  Window* parent = MakeTopLevel(200, 100);
-  Window* a =
-      CreateWindow("BUTTON", "A", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 50, 20, parent, 1);
-  Window* b =
-      CreateWindow("BUTTON", "B", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 60, 0, 50, 20, parent, 2);
-  SetFocus(b);
-  EXPECT_EQ(GetFocus(), b);
-  EXPECT_EQ(SetFocus(a), b);
-  EXPECT_EQ(GetFocus(), a);
-  EXPECT_NE(OwnerDrawState(a) & ODS_FOCUS, 0u);
+TEST_F(ControlsTest, ChoosingAMarkedMenuItemLeavesTheMarkToTheProgram) {
+  ASSERT_TRUE(SetMenu(parent, {{"S&huffle", 0, {{"0", 130, {}}, {"1", 131, {}}}}}));
+  EXPECT_EQ(GetClientRect(parent), (Rect{0, 0, 300, 200}));  // the menu bar does not eat the client
+  CheckMenuItem(parent, 131, true);
+  EXPECT_TRUE(person::ChooseMenu(parent, 131));
+  EXPECT_TRUE(IsMenuItemChecked(parent, 131));
+  EXPECT_TRUE(person::ChooseMenu(parent, 130));
+  EXPECT_FALSE(IsMenuItemChecked(parent, 130));
+  EXPECT_EQ(Commands(), (std::vector<int>{131, 130}));
 }
 
-TEST_F(WindowTest, MenusSendTheirIdsAndKeepCheckMarks) {
-  Window* w = MakeTopLevel(100, 50);
-  ASSERT_TRUE(SetMenu(
-      w,
-      {{"&Option", 0, {{"&Sound", 121, {}}, {"S&huffle", 0, {{"0", 130, {}}, {"1", 131, {}}}}}}}));
-  EXPECT_TRUE(MenuItemExists(w, 131));
-  EXPECT_FALSE(MenuItemExists(w, 999));
-  EXPECT_EQ(GetClientRect(w), (Rect{0, 0, 100, 50}));  // the menu bar does not eat the client
-  delivered.clear();
-  EXPECT_TRUE(ChooseMenuItem(w, 131));
-  auto commands = Commands(delivered);
-  ASSERT_EQ(commands.size(), 1u);
-  EXPECT_EQ(commands[0].wParam, 131u);
-  EXPECT_FALSE(IsMenuItemChecked(w, 121));
-  CheckMenuItem(w, 121, true);
-  EXPECT_TRUE(IsMenuItemChecked(w, 121));
-  CheckMenuItem(w, 121, false);
-  EXPECT_FALSE(IsMenuItemChecked(w, 121));
-}
-
-TEST_F(WindowTest, TemplateDialogsRunTheirProcedureAndReturnTheEndResult) {
-  Window* owner = MakeTopLevel(300, 200);
-  DialogTemplate t;
-  t.title = "Select Player";
-  t.cx = 206;
-  t.cy = 76;
-  t.controls = {{"STATIC", "Input Player's Name", 111, 5, 5, 130, 10, 0},
-                {"BUTTON", "OK", 112, 150, 5, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP},
-                {"EDIT", "", 119, 55, 25, 85, 12, ES_AUTOHSCROLL | WS_BORDER | WS_DISABLED},
-                {"BUTTON", "Player 1", 116, 10, 25, 40, 10, BS_AUTORADIOBUTTON},
-                {"BUTTON", "Player 2", 117, 10, 40, 40, 10, BS_AUTORADIOBUTTON}};
+TEST_F(ControlsTest, ADialogIsModalCentredAndReadsWhatWasTyped) {
+  std::string typed;
   std::vector<unsigned> seen;
   LParam initParam = 0;
   auto proc = [&](Window* dialog, unsigned msg, WParam wp, LParam lp) -> LResult {
@@ -117,55 +125,77 @@ TEST_F(WindowTest, TemplateDialogsRunTheirProcedureAndReturnTheEndResult) {
     if (msg == WM_INITDIALOG) {
       initParam = lp;
       SetDlgItemText(dialog, 119, "No Name");
-      CheckRadioButton(dialog, 116, 117, 117);
       return 1;
     }
     if (msg == WM_COMMAND && LowWord(wp) == 112) {
+      typed = GetDlgItemText(dialog, 119, 63);
       EndDialog(dialog, 42);
       return 1;
     }
     return 0;
   };
-  Window* seenDialog = nullptr;
-  SetDialogHook([&](Window* dialog) {
-    seenDialog = dialog;
-    EXPECT_EQ(GetWindowText(dialog), "Select Player");
-    EXPECT_EQ(GetDlgItemText(dialog, 119, 63), "No Name");
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, 119)));
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, 117));
-    EXPECT_FALSE(IsDlgButtonChecked(dialog, 116));
+  person::WhenModal([&] {
+    EXPECT_EQ(person::ModalTitle(), "Name");
+    Window* dialog = person::ModalDialog();
+    ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, 112));  // the first enabled tab stop
-    const Rect ok = GetWindowRect(GetDlgItem(dialog, 112));
-    EXPECT_EQ(ok, MapDialogRect(dialog, {150, 5, 200, 19}));
-    EXPECT_GT(ok.Width(), 50);            // dialog units are larger than pixels at this font
-    SendMessage(dialog, WM_CLOSE, 0, 0);  // unhandled: becomes IDCANCEL, which stays open
+    const Rect outer = GetWindowRect(dialog), under = GetWindowRect(parent);
+    EXPECT_NEAR((outer.left + outer.right) / 2, (under.left + under.right) / 2, 2);
+    EXPECT_NEAR((outer.top + outer.bottom) / 2, (under.top + under.bottom) / 2, 30);
+    person::Click(buttons[0]);  // the owner takes no input meanwhile
+    person::CloseBox(parent);
+    person::Key("Escape");     // unhandled cancel: the dialog stays
+    person::CloseBox(dialog);  // unhandled close: the same
     EXPECT_TRUE(IsWindow(dialog));
-    ClickButton(GetDlgItem(dialog, 112));
+    person::Click(GetDlgItem(dialog, 119));
+    person::Key("Ctrl+A");
+    person::Type("Zoë");
+    person::Key("Return");  // the default button
   });
-  EXPECT_EQ(DialogBoxParam(t, owner, proc, 1234), 42);
-  SetDialogHook(nullptr);
-  EXPECT_EQ(initParam, 1234);
-  EXPECT_FALSE(IsWindow(seenDialog));
+  EXPECT_EQ(DialogBoxParam(NameDialog(), parent, proc, 1234), 42);
+  EXPECT_EQ(std::tuple(initParam, typed, Commands()),
+            std::tuple(LParam{1234}, "Zoë", std::vector<int>{}));
   EXPECT_NE(std::find(seen.begin(), seen.end(), WM_CLOSE), seen.end());
 }
 
-TEST_F(WindowTest, MessageBoxAndColourChooserCanBeAnsweredByTests) {
-  SetMessageBoxHook([](const std::string& text, const std::string& caption, unsigned type) {
-    EXPECT_EQ(text, "Clear Data?");
-    EXPECT_EQ(caption, "Quaxel?");
-    EXPECT_EQ(type, MB_YESNO | MB_ICONQUESTION);
-    return IDYES;
+TEST_F(ControlsTest, DestroyingTheOwnerEndsItsOpenDialogs) {
+  bool ended = false;
+  person::WhenModal([&] {
+    person::WhenModal([&] { DestroyWindow(parent); });
+    MessageBox(parent, "Clear Data?", "Quaxel?", MB_YESNO | MB_ICONQUESTION);
+    ended = true;
   });
-  EXPECT_EQ(MessageBox(nullptr, "Clear Data?", "Quaxel?", MB_YESNO | MB_ICONQUESTION), IDYES);
-  SetMessageBoxHook(nullptr);
-  SetChooseColorHook([](Color* c) {
-    *c = Rgb(1, 2, 3);
-    return true;
+  EXPECT_EQ(
+      DialogBoxParam(
+          NameDialog(), parent, [](Window*, unsigned, WParam, LParam) -> LResult { return 0; }, 0),
+      0);
+  EXPECT_TRUE(ended);
+  EXPECT_FALSE(IsWindow(parent));
+}
+
+TEST_F(ControlsTest, MessageBoxesAndTheColourChooserAreAnsweredInTheirOwnLoop) {
+  person::WhenModal([] {
+    EXPECT_EQ(person::ModalTitle(), "Quaxel?");
+    person::ClickModalButton("No");
   });
-  Color color = 0;
-  EXPECT_TRUE(ChooseColor(nullptr, &color, nullptr));
-  EXPECT_EQ(color, Rgb(1, 2, 3));
-  SetChooseColorHook(nullptr);
+  EXPECT_EQ(MessageBox(parent, "Clear Data?", "Quaxel?", MB_YESNO | MB_ICONQUESTION), IDNO);
+  Color custom[16] = {};
+  custom[15] = Rgb(9, 9, 9);
+  Color color = Rgb(0, 128, 0);
+  for (const bool confirm : {false, true}) {
+    person::WhenModal([confirm] {
+      ASSERT_TRUE(person::ClickEditHolding("#008000"));  // starts on the current colour
+      person::Key("Ctrl+A");
+      person::Type("#010203");
+      person::Key("Tab");
+      person::ClickModalButton("Add to Custom Colors");
+      person::ClickModalButton(confirm ? "OK" : "Cancel");
+    });
+    EXPECT_EQ(ChooseColor(parent, &color, custom), confirm);
+    EXPECT_EQ(color, confirm ? Rgb(1, 2, 3) : Rgb(0, 128, 0));
+  }
+  // The custom colours are the caller's: what the chooser added, and what it was given.
+  EXPECT_EQ(std::pair(custom[0], custom[15]), std::pair(Rgb(1, 2, 3), Rgb(9, 9, 9)));
 }
 
 TEST(ButtonFaceTest, FacesAndFocusRectanglesHaveTheirShape) {

@@ -1,5 +1,5 @@
-// The Select Player dialog driven headlessly: first start, choosing, naming, clearing credits and
-// the ways out that choose nothing.
+// The Select Player dialog as a person uses it: inside its modal loop, names typed as keys,
+// buttons clicked, Enter and Escape pressed.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +10,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "settings/select_player.h"
+#include "tests/support/person.h"
 #include "tests/support/window_fixture.h"
 
 using namespace platform;
@@ -25,14 +26,10 @@ class SelectPlayerTest : public WindowTest {
     block = {};
     LoadSettingsFile(block);  // no file: every default
   }
-  void TearDown() override {
-    SetDialogHook(nullptr);
-    SetMessageBoxHook(nullptr);
-    WindowTest::TearDown();
-  }
 
-  std::intptr_t Run(std::function<void(Window*)> act) {
-    SetDialogHook(std::move(act));
+  // Opens the dialog and lets `act` play the person inside it; the dialog is found by its focus.
+  std::intptr_t Run(std::function<void(Window* dialog)> act) {
+    person::WhenModal([act] { act(person::ModalDialog()); });
     delivered.clear();
     return RunSelectPlayerDialog(owner, &block);
   }
@@ -40,14 +37,18 @@ class SelectPlayerTest : public WindowTest {
     int n = 0;
     for (const Delivered& d : delivered) {
       if (d.msg != MSG_PLAYER_CHOSEN) continue;
-      EXPECT_EQ(d.wParam, 0u);
-      EXPECT_EQ(d.lParam, reinterpret_cast<LParam>(&block));
+      EXPECT_EQ(std::pair(d.wParam, d.lParam),
+                std::pair(WParam{0}, reinterpret_cast<LParam>(&block)));
       ++n;
     }
     return n;
   }
-  static void Click(Window* dialog, int id) { EXPECT_TRUE(ClickButton(GetDlgItem(dialog, id))); }
   static bool Enabled(Window* dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)); }
+  // Clicks a player's row, which selects the whole name, and types over it.
+  static void Rename(Window* dialog, int row, const std::string& name) {
+    person::Click(GetDlgItem(dialog, kIdPlayerRadio1 + row - 1));
+    person::Type(name);
+  }
 
   Window* owner = nullptr;
   SettingsBlock block;
@@ -55,7 +56,7 @@ class SelectPlayerTest : public WindowTest {
 
 }  // namespace
 
-TEST_F(SelectPlayerTest, FirstStartOffersOnlyPlayerOneAndOkRegistersHim) {
+TEST_F(SelectPlayerTest, FirstStartOffersOnlyPlayerOneAndTheTypedNameIsRegistered) {
   const std::intptr_t result = Run([](Window* dialog) {
     for (int id = kIdNameEdit1; id < kIdNameEdit1 + 3; ++id)
       EXPECT_EQ(GetDlgItemText(dialog, id, 100), "No Name");
@@ -64,93 +65,75 @@ TEST_F(SelectPlayerTest, FirstStartOffersOnlyPlayerOneAndOkRegistersHim) {
                    kIdNewRegister})
       EXPECT_FALSE(Enabled(dialog, id)) << id;
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdOk));
-    SetDlgItemText(dialog, kIdNameEdit1, "Ann");
-    Click(dialog, kIdOk);
+    Rename(dialog, 1, "Zed");
+    person::Key("Return");  // in the edit: OK is the default button
   });
   EXPECT_EQ(std::tuple(result, ChosenMessages(), block.lastPlayer, UserNameOf(block.players[0]),
                        block.players[0].credits),
-            std::tuple(1, 1, 1, "Ann", kNewPlayerCredits));
+            std::tuple(1, 1, 1, "Zed", kNewPlayerCredits));
 }
 
-TEST_F(SelectPlayerTest, ChoosingAnotherRowKeepsHisCredits) {
-  block.lastPlayer = 2;
-  block.players[2].credits = 480;
-  Run([](Window* dialog) {
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, kIdPlayerRadio1 + 1));
-    Click(dialog, kIdPlayerRadio1 + 2);
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, kIdPlayerRadio1 + 2));
-    EXPECT_FALSE(IsDlgButtonChecked(dialog, kIdPlayerRadio1 + 1));
-    EXPECT_FALSE(Enabled(dialog, kIdNameEdit1 + 1));
-    EXPECT_TRUE(Enabled(dialog, kIdNameEdit1 + 2));
-    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdNameEdit1 + 2));
-    Click(dialog, kIdOk);
-  });
-  EXPECT_EQ(std::tuple(ChosenMessages(), block.lastPlayer, block.players[2].credits),
-            std::tuple(1, 3, 480));
-}
-
-TEST_F(SelectPlayerTest, NamesAreCutToSixtyThreeBytesAndMayBeEmpty) {
-  const std::string e = "\xC3\xA9";
+TEST_F(SelectPlayerTest, ChoosingAnotherRowKeepsHisCreditsAndNamesAreCutAtACharacter) {
   std::string accents;
   for (int i = 0; i < 40; ++i)
-    accents += e;
-  for (const auto& [typed, stored] : {std::pair{std::string(100, 'z'), std::string(63, 'z')},
-                                      {accents, accents.substr(0, 62)},
-                                      {std::string(), std::string()}}) {
-    block.lastPlayer = 1;
-    Run([&typed](Window* dialog) {
-      SetDlgItemText(dialog, kIdNameEdit1, typed);
-      Click(dialog, kIdOk);
-    });
-    EXPECT_EQ(UserNameOf(block.players[0]), stored);
-  }
+    accents += "\xC3\xA9";
+  block.lastPlayer = 2;
+  block.players[2].credits = 480;
+  Run([&accents](Window* dialog) {
+    EXPECT_TRUE(IsDlgButtonChecked(dialog, kIdPlayerRadio1 + 1));
+    Rename(dialog, 3, accents);
+    EXPECT_FALSE(IsDlgButtonChecked(dialog, kIdPlayerRadio1 + 1));
+    EXPECT_FALSE(Enabled(dialog, kIdNameEdit1 + 1));
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, kIdNameEdit1 + 2));
+    person::Click(GetDlgItem(dialog, kIdOk));
+  });
+  EXPECT_EQ(std::tuple(ChosenMessages(), block.lastPlayer, block.players[2].credits,
+                       UserNameOf(block.players[2])),
+            std::tuple(1, 3, 480, accents.substr(0, 62)));
 }
 
 TEST_F(SelectPlayerTest, WaysOutThatChooseNothing) {
   const struct {
     const char* how;
     std::function<void(Window*)> leave;
-    std::intptr_t result;  // 0: the dialog was never ended
   } cases[] = {
-      {"Cancel", [](Window* d) { Click(d, kIdCancel); }, 1},
-      {"close box", [](Window* d) { SendMessage(d, WM_CLOSE, 0, 0); }, 1},
-      {"Escape", [](Window* d) { SendMessage(d, WM_COMMAND, IDCANCEL, 0); }, 0},
+      {"Cancel", [](Window* d) { person::Click(GetDlgItem(d, kIdCancel)); }},
+      {"close box", [](Window* d) { person::CloseBox(d); }},
   };
   for (const auto& c : cases) {
     block.lastPlayer = 1;
     const std::intptr_t result = Run([&c](Window* dialog) {
-      SetDlgItemText(dialog, kIdNameEdit1, "Typed");
+      Rename(dialog, 1, "Typed");
+      person::Key("Escape");  // does nothing: the dialog stays open
+      EXPECT_EQ(person::ModalTitle(), "Select Player");
       c.leave(dialog);
     });
     EXPECT_EQ(std::tuple(result, ChosenMessages(), UserNameOf(block.players[0])),
-              std::tuple(c.result, 0, "No Name"))
+              std::tuple(1, 0, "No Name"))
         << c.how;
   }
 }
 
-TEST_F(SelectPlayerTest, NewRegisterAsksThenClearsCreditsOnYes) {
-  for (const auto& [answer, credits] : {std::pair{IDYES, kNewPlayerCredits}, {IDNO, 5}}) {
+TEST_F(SelectPlayerTest, NewRegisterAsksWithTheTypedNameThenClearsCreditsOnYes) {
+  for (const auto& [answer, credits] : {std::pair{"Yes", kNewPlayerCredits}, {"No", 5}}) {
     block.lastPlayer = 2;
     StoreUserName(block.players[1], "Bob");
     block.players[1].credits = 5;
     std::string asked;
     bool nameEditFocused = false;
-    SetMessageBoxHook(
-        [&, answer = answer](const std::string& text, const std::string& caption, unsigned type) {
-          asked = text + "|" + caption + "|" + std::to_string(type);
-          return answer;
-        });
-    Run([&nameEditFocused](Window* dialog) {
-      SetDlgItemText(dialog, kIdNameEdit1 + 1, "Robert %s%n");
-      SetFocus(GetDlgItem(dialog, kIdOk));
-      Click(dialog, kIdNewRegister);
+    Run([&, answer = answer](Window* dialog) {
+      Rename(dialog, 2, "Robert %s%n");
+      person::WhenModal([&] {
+        asked = person::ModalTitle() + "|" + person::ModalText();
+        person::ClickModalButton(answer);
+      });
+      person::Click(GetDlgItem(dialog, kIdNewRegister));
       nameEditFocused = GetFocus() == GetDlgItem(dialog, kIdNameEdit1 + 1);
-      Click(dialog, kIdCancel);
+      person::Click(GetDlgItem(dialog, kIdCancel));
     });
-    EXPECT_EQ(asked, "Clear Data? Player 2 : Robert %s%n|Quaxel?|" +
-                         std::to_string(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(asked, "Quaxel?|Clear Data? Player 2 : Robert %s%n");
     EXPECT_EQ(std::tuple(block.players[1].credits, nameEditFocused, UserNameOf(block.players[1]),
                          ChosenMessages()),
-              std::tuple(credits, answer == IDYES, "Bob", 0));
+              std::tuple(credits, std::string(answer) == "Yes", "Bob", 0));
   }
 }

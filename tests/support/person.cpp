@@ -1,0 +1,202 @@
+#include "tests/support/person.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <deque>
+#include <map>
+
+#include "platform/menu.h"
+#include "platform/window_impl.h"
+
+namespace person {
+namespace {
+
+struct ModalActs {
+  std::deque<std::function<void()>> pending;
+  std::vector<QPointer<QWidget>> handled;
+  QTimer* watch = nullptr;
+  int waits = 0;
+};
+
+ModalActs& Acts() {
+  static ModalActs acts;
+  return acts;
+}
+
+bool Handled(QWidget* modal) {
+  for (const QPointer<QWidget>& w : Acts().handled) {
+    if (w == modal) return true;
+  }
+  return false;
+}
+
+// Runs inside whatever loop is turning, the modal one included.
+void Watch() {
+  ModalActs& acts = Acts();
+  QWidget* modal = QApplication::activeModalWidget();
+  if (acts.pending.empty() || modal == nullptr || !modal->isVisible() || Handled(modal)) return;
+  // A window manager gives a new dialog the activation; the person acts once it has it.
+  if (QApplication::activeWindow() != modal && ++acts.waits < 100) {
+    modal->activateWindow();
+    return;
+  }
+  acts.waits = 0;
+  acts.handled.emplace_back(modal);
+  std::function<void()> act = std::move(acts.pending.front());
+  acts.pending.pop_front();
+  act();
+}
+
+QWindow* FocusWindow() {
+  if (QWindow* window = QGuiApplication::focusWindow()) return window;
+  QWidget* top = QApplication::activeModalWidget();
+  if (top == nullptr) top = QApplication::activeWindow();
+  return top != nullptr ? top->windowHandle() : nullptr;
+}
+
+QWidget* ModalTop() {
+  return QApplication::activeModalWidget();
+}
+
+}  // namespace
+
+void Click(platform::Window* window) {
+  if (!platform::IsWindow(window)) return;
+  ClickAt(window, window->widget->width() / 2, window->widget->height() / 2);
+}
+
+void ClickAt(platform::Window* window, int x, int y) {
+  if (!platform::IsWindow(window)) return;
+  QWidget* widget = window->widget;
+  QWidget* top = widget->window();
+  QWindow* handle = top->windowHandle();
+  if (handle == nullptr) return;
+  QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, widget->mapTo(top, QPoint(x, y)));
+  Settle();
+}
+
+void Key(const std::string& key) {
+  static const std::map<std::string, Qt::Key> named = {
+      {"Return", Qt::Key_Return},   {"Space", Qt::Key_Space}, {"Tab", Qt::Key_Tab},
+      {"Backtab", Qt::Key_Backtab}, {"Left", Qt::Key_Left},   {"Right", Qt::Key_Right},
+      {"Up", Qt::Key_Up},           {"Down", Qt::Key_Down},   {"Escape", Qt::Key_Escape}};
+  QWindow* window = FocusWindow();
+  if (window == nullptr) return;
+  if (auto it = named.find(key); it != named.end()) {
+    const Qt::KeyboardModifiers modifiers =
+        it->second == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier;
+    QTest::keyClick(window, it->second, modifiers);
+  } else if (key.size() == 1) {
+    QTest::keyClick(window, key[0]);
+  } else if (key.size() == 6 && key.rfind("Ctrl+", 0) == 0) {
+    QTest::keyClick(window, static_cast<char>(std::tolower(key[5])), Qt::ControlModifier);
+  }
+  Settle();
+}
+
+void Type(const std::string& text) {
+  for (const QChar c : QString::fromStdString(text)) {
+    QWindow* window = FocusWindow();
+    if (window == nullptr) return;
+    const auto code =
+        static_cast<Qt::Key>(c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode() : 0);
+    QTest::sendKeyEvent(QTest::Press, window, code, QString(c), Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, window, code, QString(c), Qt::NoModifier);
+  }
+  Settle();
+}
+
+bool ChooseMenu(platform::Window* window, int id) {
+  // The menu bar of a window behind a modal dialog cannot be reached.
+  QWidget* modal = ModalTop();
+  if (!platform::IsWindow(window) || (modal != nullptr && modal != window->frame)) return false;
+  const bool chosen = platform::ChooseMenuItem(window, id);
+  Settle();
+  return chosen;
+}
+
+void CloseBox(platform::Window* window) {
+  if (!platform::IsWindow(window)) return;
+  // The window system's close request: refused while a modal dialog blocks the window.
+  if (QWindow* handle = window->frame->windowHandle()) handle->close();
+  Settle();
+}
+
+void WhenModal(std::function<void()> act) {
+  ModalActs& acts = Acts();
+  acts.pending.push_back(std::move(act));
+  if (acts.watch == nullptr) {
+    acts.watch = new QTimer(qApp);
+    QObject::connect(acts.watch, &QTimer::timeout, &Watch);
+  }
+  acts.watch->start(1);
+}
+
+void ForgetPendingActs() {
+  Acts().pending.clear();
+}
+
+platform::Window* ModalDialog() {
+  QWidget* modal = ModalTop();
+  for (platform::Window* window : platform::detail::AllWindows()) {
+    if (modal != nullptr && window->frame == modal) return window;
+  }
+  return nullptr;
+}
+
+std::string ModalTitle() {
+  QWidget* modal = ModalTop();
+  return modal != nullptr ? modal->windowTitle().toStdString() : std::string();
+}
+
+std::string ModalText() {
+  auto* box = qobject_cast<QMessageBox*>(ModalTop());
+  return box != nullptr ? box->text().toStdString() : std::string();
+}
+
+bool ClickModalButton(const std::string& text) {
+  QWidget* modal = ModalTop();
+  if (modal == nullptr) return false;
+  for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+    QString label = button->text();
+    label.remove('&');
+    if (label.toStdString() != text || !button->isVisible() || !button->isEnabled()) continue;
+    QWindow* handle = modal->windowHandle();
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier,
+                      button->mapTo(modal, button->rect().center()));
+    Settle();
+    return true;
+  }
+  return false;
+}
+
+bool ClickEditHolding(const std::string& text) {
+  QWidget* modal = ModalTop();
+  if (modal == nullptr) return false;
+  for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+    if (edit->text().toStdString() != text || !edit->isVisible()) continue;
+    QTest::mouseClick(modal->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      edit->mapTo(modal, edit->rect().center()));
+    Settle();
+    return true;
+  }
+  return false;
+}
+
+std::string FocusedEditText() {
+  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  return edit != nullptr ? edit->text().toStdString() : std::string();
+}
+
+void Settle() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents();
+}
+
+}  // namespace person
