@@ -91,6 +91,10 @@ QWidget* MakeEdit(unsigned style, const QString& text, QWidget* parent) {
     auto* edit = new QPlainTextEdit(text, parent);
     edit->setReadOnly((style & ES_READONLY) != 0);
     edit->setFrameShape((style & WS_BORDER) != 0 ? QFrame::StyledPanel : QFrame::NoFrame);
+    // A plain multi-line edit: no scroll bars, the text close to the border.
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit->document()->setDocumentMargin(1);
     return edit;
   }
   auto* edit = new QLineEdit(text, parent);

@@ -18,9 +18,9 @@ inline constexpr int kIdAboutContacts = 108;
 inline constexpr int kIdAboutOk = 109;
 
 inline constexpr const char* kAboutVersion = "Version 0.2.3b";
-inline constexpr const char* kAboutCopyright = "Copyright (C) 2026 The Quaxel? developers";
-inline constexpr const char* kAboutContact1 = "Web: quaxel.example.org";
-inline constexpr const char* kAboutContact2 = "Mail: players@quaxel.example.org";
+inline constexpr const char* kAboutCopyright = "Copyright 2026 Quaxel? team";
+inline constexpr const char* kAboutContact1 = "quaxel.example";
+inline constexpr const char* kAboutContact2 = "play@quaxel.example";
 
 platform::DialogTemplate AboutBoxTemplate();
 
