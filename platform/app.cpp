@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
-#include <QSessionManager>
 #include <QSettings>
 #include <QStyleOption>
 #include <cstdio>
@@ -87,16 +86,6 @@ bool Start(int& argc, char** argv) {
     palette.setColor(QPalette::Disabled, role, shadow);
   }
   QApplication::setPalette(palette);
-  // The desktop session is ending: every top-level window is asked, as at a system shutdown.
-  QObject::connect(application, &QGuiApplication::commitDataRequest, [](QSessionManager&) {
-    const std::vector<Window*> windows = detail::AllWindows();
-    for (Window* window : windows) {
-      if (IsWindow(window) && window->parent == nullptr) {
-        SendMessage(window, WM_QUERYENDSESSION, 0, 0);
-      }
-    }
-    RunUntilIdle();
-  });
   return true;
 }
 

@@ -102,6 +102,10 @@ void QueueChanged() {
   if (!q.pump->isActive() || q.pump->remainingTime() > ms) q.pump->start(ms);
 }
 
+bool InMessageLoop() {
+  return TheQueue().looping;
+}
+
 void HoldQueue(bool hold) {
   Queue& q = TheQueue();
   q.held += hold ? 1 : -1;
@@ -233,8 +237,10 @@ int RunMessageLoop() {
   Queue& q = TheQueue();
   if (!q.quit) {
     q.looping = true;
+    detail::WatchSessionEnd(true);
     detail::QueueChanged();
     QApplication::exec();
+    detail::WatchSessionEnd(false);
     q.looping = false;
   }
   q.quit = false;  // the quit message is taken off the queue

@@ -71,6 +71,13 @@ void ForgetWindow(Window* window);
 void QueueChanged();
 // While held (a blocking wait), the host loop does not run our queue.
 void HoldQueue(bool hold);
+// Whether RunMessageLoop is running.
+bool InMessageLoop();
+// The session ends (a signal, the session manager, the display gone): every top-level window gets
+// the shutdown query, posted; with `now` the queue runs at once.
+void EndSession(bool now);
+// While the loop runs, termination, hang-up and interrupt signals end the session.
+void WatchSessionEnd(bool watch);
 // The first visible window with an invalid region, or null.
 Window* NextWindowToPaint();
 // The toolkit widget for a control of a predefined class ("BUTTON", "STATIC", "EDIT"), or null
