@@ -8,7 +8,9 @@
 #include <QWindow>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/window_impl.h"
@@ -22,10 +24,27 @@ class NamedLock {
 
 namespace {
 
+// A folder of this user's alone: another user can neither create nor hold what is in it.
+bool IsPrivateDir(const std::string& dir) {
+  struct stat info = {};
+  return ::lstat(dir.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::getuid() &&
+         (info.st_mode & 077) == 0 && ::access(dir.c_str(), W_OK | X_OK) == 0;
+}
+
 std::string RuntimeDir() {
-  const char* dir = std::getenv("XDG_RUNTIME_DIR");
-  if (dir != nullptr && *dir != '\0' && ::access(dir, W_OK) == 0) return dir;
-  return "/tmp";
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  if (runtime != nullptr && *runtime != '\0' && IsPrivateDir(runtime)) return runtime;
+  // Without a usable runtime folder, one in the user's home, which no one else can take.
+  const char* home = std::getenv("HOME");
+  if (home == nullptr || *home == '\0') {
+    const passwd* user = ::getpwuid(::getuid());
+    home = user != nullptr ? user->pw_dir : "";
+  }
+  std::string dir = std::string(home) + "/.cache";
+  ::mkdir(dir.c_str(), 0700);
+  dir += "/Quaxel";
+  ::mkdir(dir.c_str(), 0700);
+  return IsPrivateDir(dir) ? dir : std::string();
 }
 
 // Per user, so that two people on one machine each get their own copy.
@@ -62,8 +81,9 @@ bool Raise(Window* window) {
 
 NamedLock* CreateNamedLock(const std::string& name, bool* alreadyExists) {
   if (alreadyExists != nullptr) *alreadyExists = false;
+  if (RuntimeDir().empty()) return nullptr;
   const std::string path = PathFor(name, ".lock");
-  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return nullptr;
   // The lock goes with the process, so a killed copy never blocks the next start.
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
