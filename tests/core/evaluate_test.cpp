@@ -1,4 +1,5 @@
-// EvaluateHand on the hands a reader could get wrong, MatchesPile and CompareForDouble.
+// EvaluateHand on the hands a reader could get wrong, in every slot order; MatchesPile and
+// CompareForDouble.
 
 #include <gtest/gtest.h>
 
@@ -9,32 +10,30 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
-#include <utility>
 
 #include "core/evaluate.h"
 
 namespace {
 
-// Cards from short text: "TH" ten of hearts, "AS" ace of spades, "*" a joker (numbered 0, 1, ...
-// in order of appearance in a hand), "-" the empty card, "B" the back card, "0" no card at all.
-// Sets storage from text and points at it, or points at the empty or back card, or is null.
+// "TH" ten of hearts, "AS" ace of spades, "*" a joker with this number, "-" the empty card,
+// "B" the back card, "0" no card at all (null). Ordinary cards and jokers are set in storage.
 const Card* CardFromText(const std::string& text, Card& storage, int jokerNumber = 0) {
   if (text == "0") return nullptr;
   if (text == "-") return &emptyCard;
   if (text == "B") return &backCard;
   if (text == "*") {
     storage.Set(-1, jokerNumber, 1);
-    return &storage;
+  } else {
+    static const char kRanks[] = "A23456789TJQK", kSuits[] = "SHCD";
+    const char* rank = std::strchr(kRanks, text.at(0));
+    const char* suit = std::strchr(kSuits, text.at(1));
+    if (rank == nullptr || suit == nullptr || text.size() != 2) throw std::invalid_argument(text);
+    storage.Set(static_cast<int>(suit - kSuits), static_cast<int>(rank - kRanks), 0);
   }
-  static const char kRanks[] = "A23456789TJQK";
-  static const char kSuits[] = "SHCD";
-  const char* rank = text.size() == 2 && text[0] ? std::strchr(kRanks, text[0]) : nullptr;
-  const char* suit = text.size() == 2 && text[1] ? std::strchr(kSuits, text[1]) : nullptr;
-  if (rank == nullptr || suit == nullptr) throw std::invalid_argument("bad card: " + text);
-  storage.Set(static_cast<int>(suit - kSuits), static_cast<int>(rank - kRanks), 0);
   return &storage;
 }
 
+// Five cards from text; the jokers are numbered 0, 1 in order.
 struct TextHand {
   Card cards[5];
   const Card* slots[5] = {};
@@ -42,23 +41,19 @@ struct TextHand {
   explicit TextHand(const std::string& text) {
     std::istringstream in(text);
     std::string word;
-    int jokers = 0;
-    for (int i = 0; i < 5; ++i) {
-      if (!(in >> word)) throw std::invalid_argument("short hand: " + text);
+    for (int i = 0, jokers = 0; i < 5 && in >> word; ++i)
       slots[i] = CardFromText(word, cards[i], word == "*" ? jokers++ : 0);
-    }
   }
 };
 
-// Every ordering of the slots gives the same category (the exhaustive check puts jokers last).
+// The exhaustive check puts the jokers last; these hold in any order of the slots.
 TEST(EvaluateHand, HandsAReaderCouldGetWrongInAnySlotOrder) {
   const std::pair<const char*, int> cases[] = {
-      {"TH JH QH KH *", HandJokerRoyalFlush}, {"TH JH QH * *", HandJokerRoyalFlush},
-      {"AH TH * * QH", HandJokerRoyalFlush},  {"AS KS QS JS TS", HandRoyalFlush},
-      {"9H TH JH QH *", HandStraightFlush},   {"AS 3S 5S * *", HandStraightFlush},
-      {"AS 2H 3C 4D 5S", HandStraight},       {"AS QH KC * *", HandStraight},
-      {"JS QH KC AD 2S", HandNothing},        {"KS 9H 5C 2D *", HandJokerPair},
-      {"AS KH 9C 7D *", HandJokerPair},       {"KS KH KC * *", HandFiveOfAKind},
+      {"TH JH QH KH *", HandJokerRoyalFlush}, {"AH TH * * QH", HandJokerRoyalFlush},
+      {"AS KS QS JS TS", HandRoyalFlush},     {"9H TH JH QH *", HandStraightFlush},
+      {"AS 3S 5S * *", HandStraightFlush},    {"AS 2H 3C 4D 5S", HandStraight},
+      {"AS QH KC * *", HandStraight},         {"JS QH KC AD 2S", HandNothing},
+      {"KS 9H 5C 2D *", HandJokerPair},       {"KS KH KC * *", HandFiveOfAKind},
       {"QS QH QC QD *", HandFiveOfAKind},     {"7S 7H * 2C KD", HandThreeOfAKind},
       {"- TH JH QH KH", HandNothing},         {"TH JH B QH KH", HandNothing},
       {"0 TH JH QH KH", HandNothing},
@@ -71,7 +66,7 @@ TEST(EvaluateHand, HandsAReaderCouldGetWrongInAnySlotOrder) {
       for (int i = 0; i < 5; ++i)
         slots[i] = hand.slots[order[i]];
       ASSERT_EQ(EvaluateHand(slots), category)
-          << text << " in order " << order[0] << order[1] << order[2] << order[3] << order[4];
+          << text << " in order " << testing::PrintToString(order);
     } while (std::next_permutation(order.begin(), order.end()));
   }
 }
@@ -86,38 +81,25 @@ TEST(EvaluateHand, OrdinaryCardsOutOfRangeGiveNothing) {
   }
 }
 
-TEST(MatchesPile, Table) {
-  const std::tuple<const char*, const char*, int> cases[] = {
-      // pile top, card, matches
+// MatchesPile(pile top, card), and CompareForDouble(dealer, player): two is low, ace above king,
+// a joker above all; suits never count.
+TEST(MatchesPileAndCompareForDouble, Tables) {
+  const std::tuple<const char*, const char*, int> matches[] = {
       {"-", "5S", 1},  {"-", "*", 1},   {"5S", "-", 0},  {"*", "-", 0},   {"-", "-", 0},
-      {"5S", "B", 0},  {"B", "5S", 1},  {"*", "9C", 1},  {"9C", "*", 1},  {"*", "*", 1},
-      {"2H", "9H", 1}, {"2H", "2C", 1}, {"2H", "9C", 0}, {"KS", "KD", 1}, {"KS", "QS", 1},
-      {"KS", "QD", 0}, {"AS", "2H", 0},
+      {"5S", "B", 0},  {"B", "5S", 1},  {"*", "9C", 1},  {"9C", "*", 1},  {"2H", "9H", 1},
+      {"2H", "2C", 1}, {"2H", "9C", 0}, {"KS", "QD", 0}, {"AS", "2H", 0},
   };
-  for (const auto& [pileText, cardText, matches] : cases) {
-    Card pile;
-    Card card;
-    EXPECT_EQ(MatchesPile(*CardFromText(pileText, pile), *CardFromText(cardText, card)), matches)
-        << pileText << " <- " << cardText;
-  }
-}
-
-// Two is low, ace above king, a joker above all; suits never count.
-TEST(CompareForDouble, Table) {
-  const std::tuple<const char*, const char*, int> cases[] = {
-      // dealer, player, result
-      {"KS", "AS", 1},  {"AS", "*", 1},   {"2S", "2H", 0}, {"3C", "2D", -1}, {"*", "*", 0},
-      {"AS", "KH", -1}, {"2S", "3S", 1},  {"*", "AS", -1}, {"KS", "KH", 0},  {"AH", "AD", 0},
-      {"2C", "AS", 1},  {"AS", "2C", -1}, {"TD", "JD", 1}, {"*", "2S", -1},  {"2S", "*", 1},
+  const std::tuple<const char*, const char*, int> doubles[] = {
+      {"KS", "AS", 1}, {"AS", "KH", -1}, {"2S", "3S", 1}, {"3C", "2D", -1}, {"2S", "2H", 0},
+      {"2C", "AS", 1}, {"AS", "*", 1},   {"*", "AS", -1}, {"*", "*", 0},    {"2S", "*", 1},
   };
-  for (const auto& [dealerText, playerText, result] : cases) {
-    Card dealer;
-    Card player;
-    EXPECT_EQ(
-        CompareForDouble(*CardFromText(dealerText, dealer), *CardFromText(playerText, player)),
-        result)
-        << dealerText << " vs " << playerText;
-  }
+  Card a, b;
+  for (const auto& [first, second, result] : matches)
+    EXPECT_EQ(MatchesPile(*CardFromText(first, a), *CardFromText(second, b)), result)
+        << first << " <- " << second;
+  for (const auto& [first, second, result] : doubles)
+    EXPECT_EQ(CompareForDouble(*CardFromText(first, a), *CardFromText(second, b)), result)
+        << first << " vs " << second;
 }
 
 }  // namespace

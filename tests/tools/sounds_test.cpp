@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -15,7 +14,6 @@
 
 #include "tools/sounds/catalogue.h"
 #include "tools/sounds/sound_table.h"
-#include "tools/sounds/wave.h"
 
 namespace sounds {
 namespace {
@@ -39,7 +37,8 @@ struct Wave {
   Bytes data;
 };
 
-// Walks every chunk, so a wrong chunk size or a missing pad byte shows up as a bad end.
+// Walks every chunk, so a wrong chunk size or a missing pad byte (the silence has one sample)
+// shows up as a bad end.
 Wave ReadWave(const Bytes& b) {
   Wave w;
   EXPECT_EQ(Tag(b, 0) + Tag(b, 8), "RIFFWAVE");
@@ -107,17 +106,8 @@ Wave Load(int id) {
   return ReadWave(SoundFile(id));
 }
 
-TEST(Wave, PadsAnOddDataChunkAndDescribesEightBitMono) {
-  const Bytes file = EncodeWave(11025, Bytes{1, 2, 3});
-  EXPECT_EQ(file.size(), 44u + 4u);
-  const Wave w = ReadWave(file);
-  EXPECT_EQ(w.format, std::tuple(1u, 1u, 11025u, 11025u, 1u, 8u));
-  EXPECT_EQ(w.data, (Bytes{1, 2, 3}));
-}
-
 TEST(Sounds, EveryIdIsAPlayableWaveOfItsListedRateAndLengthWrittenUnderItsId) {
-  const std::filesystem::path dir =
-      std::filesystem::temp_directory_path() / ("quaxel_sounds_" + std::to_string(getpid()));
+  const auto dir = std::filesystem::path(testing::TempDir()) / "quaxel_sounds_test";
   std::string error;
   ASSERT_TRUE(WriteAll(dir, error)) << error;
   std::set<int> ids;

@@ -40,19 +40,14 @@ class ScreenTest : public WindowTest {
   platform::Window* Open(int width, bool doubleScreen = false) {
     window = MakeTopLevel(width, kClientHeight);
     LayoutTablePanels(window);
-    for (int i = 0; i < kCardWindows; ++i) {
+    for (int i = 0; i < kCardWindows; ++i)
       slotRects[i] = HomeRect(i, width, succeededFrame.rect.bottom + 10);
-    }
     LayoutCardCaptions();
     LayoutMeterPanel(window);
     LayoutDoubleScreen(window);
     onPaint = [this, doubleScreen](platform::Window* w, platform::Dc* dc) {
       if (w != window) return;
-      if (doubleScreen) {
-        PaintDoubleScreen(w, dc);
-      } else {
-        PaintMainScreen(w, dc);
-      }
+      doubleScreen ? PaintDoubleScreen(w, dc) : PaintMainScreen(w, dc);
       DrawMeterLabels(w, dc);
     };
     Repaint();
@@ -85,6 +80,11 @@ inline platform::Rect Where(const platform::Image& image, platform::Rect area,
 
 inline platform::Rect WhereColor(const platform::Image& image, platform::Rect area, Color color) {
   return Where(image, area, [color](Color c) { return c == color; });
+}
+
+// Bounding box of the pixels of area that differ from its ground colour.
+inline platform::Rect Ink(const platform::Image& image, platform::Rect area, Color ground) {
+  return Where(image, area, [ground](Color c) { return c != ground; });
 }
 
 inline int Count(const platform::Image& image, platform::Rect area, Color color) {
