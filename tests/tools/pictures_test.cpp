@@ -129,6 +129,8 @@ TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColour) {
       EXPECT_EQ(CountInk(card, other, 1, 3, 11, 22), 0);
       const bool court = rank >= 10;
       EXPECT_EQ(CountInk(card, kSkin, 0, 0, kCardWidth, kCardHeight) > 0, court);
+      // The window's background shows through the corner ink, so nothing else may use it.
+      EXPECT_EQ(CountInk(card, kDarkGreen, 0, 0, kCardWidth, kCardHeight), 12);
       // Pips below the middle are turned, so cards without a middle row turn into themselves.
       if (court || rank == 1 || rank == 3 || rank == 9) {
         EXPECT_TRUE(PointSymmetric(card, kCardWidth, kCardHeight));
@@ -142,6 +144,8 @@ TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColour) {
     }
   }
   EXPECT_TRUE(PointSymmetric(DrawBack(), kCardWidth, kCardHeight));
+  for (const Canvas& card : {DrawBack(), DrawJoker()})
+    EXPECT_EQ(CountInk(card, kDarkGreen, 0, 0, kCardWidth, kCardHeight), 12);
 }
 
 TEST(Catalogue, WritesEveryPictureReadablyUnderItsNumberAndNoTwoCardsAlike) {
