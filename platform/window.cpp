@@ -272,7 +272,7 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
     layout->addWidget(window->widget);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     window->frame = frame;
-    if (x != kDefaultPosition && y != kDefaultPosition) window->framePosition = QPoint(x, y);
+    if (x != kDefaultPosition && y != kDefaultPosition) window->clientPosition = QPoint(x, y);
     window->rect = {x, y, x + width, y + height};
   }
   window->widget->setEnabled(window->enabled);
@@ -365,16 +365,23 @@ std::string GetWindowText(Window* window) {
 
 namespace {
 
-// The outer frame goes where it was asked to, the whole of it on a screen: a position saved on a
-// screen that is gone or smaller now would leave the window out of reach.
-void PlaceFrame(Window* window) {
+// A top-level window goes where its client area was asked to go, the whole window on a screen: a
+// position saved on a screen that is gone or smaller now would leave it out of reach. The client
+// area is what is placed and reported, since the desktop tells the size of its frame late, and
+// now and then not at all.
+void PlaceClient(Window* window) {
   QWidget* frame = window->frame;
   QElapsedTimer waited;
   waited.start();
   while (!frame->windowHandle()->isExposed() && waited.elapsed() < 1000)
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  const QRect outer(*window->framePosition, frame->frameGeometry().size());
-  window->framePosition.reset();
+  const QPoint asked = *window->clientPosition;
+  window->clientPosition.reset();
+  // The frame as far as it is known (nothing, when the desktop has not told it yet).
+  const QRect inner = frame->geometry(), framed = frame->frameGeometry();
+  const QMargins margins(inner.left() - framed.left(), inner.top() - framed.top(),
+                         framed.right() - inner.right(), framed.bottom() - inner.bottom());
+  const QRect outer = QRect(asked, frame->geometry().size()).marginsAdded(margins);
   QScreen* best = nullptr;
   int bestArea = -1;
   for (QScreen* screen : QGuiApplication::screens()) {
@@ -387,15 +394,15 @@ void PlaceFrame(Window* window) {
   }
   QPoint at = outer.topLeft();
   if (best != nullptr && !best->availableGeometry().contains(outer)) {
-    if (bestArea == 0) best = QGuiApplication::screenAt(frame->frameGeometry().center());
-    if (best == nullptr) best = QGuiApplication::primaryScreen();
+    if (bestArea == 0) best = QGuiApplication::primaryScreen();
     const QRect room = best->availableGeometry();
     at.setX(
         std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - outer.width())));
     at.setY(
         std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - outer.height())));
   }
-  if (frame->frameGeometry().topLeft() != at) frame->move(at);
+  // A move of a shown window places its frame, by the margins known now.
+  if (frame->geometry().topLeft() != at + QPoint(margins.left(), margins.top())) frame->move(at);
 }
 
 }  // namespace
@@ -412,13 +419,14 @@ bool ShowWindow(Window* window, int command) {
     } else if (command == SW_RESTORE) {
       window->frame->showNormal();
     } else {
-      if (show && window->framePosition) {
-        window->frame->winId();  // the native window, so that the position can include the frame
-        window->frame->windowHandle()->setFramePosition(*window->framePosition);
+      if (show && window->clientPosition) {
+        // A native window before it is mapped has no frame yet: it is placed by its client area.
+        window->frame->winId();
+        window->frame->move(*window->clientPosition);
       }
       window->frame->setVisible(show);
       if (show) window->frame->activateWindow();
-      if (show && window->framePosition) PlaceFrame(window);
+      if (show && window->clientPosition) PlaceClient(window);
     }
   } else {
     window->widget->setVisible(show);
@@ -486,6 +494,13 @@ bool IsWindowEnabled(Window* window) {
 Rect GetClientRect(Window* window) {
   if (!IsWindow(window)) return {};
   return {0, 0, window->surface.width(), window->surface.height()};
+}
+
+Point GetWindowOrigin(Window* window) {
+  if (!IsWindow(window)) return {};
+  if (window->parent != nullptr) return {window->rect.left, window->rect.top};
+  const QPoint at = window->frame->geometry().topLeft();
+  return {at.x(), at.y()};
 }
 
 Rect GetWindowRect(Window* window) {

@@ -38,8 +38,9 @@ inline constexpr unsigned WS_DIALOG =
     0x0000'8000;  // a top-level window that is a modal dialog of its `parent` (owner)
 
 // Creates a window of a registered class. A top-level window (no parent) gets a client area of
-// width x height, its outer frame at (x, y) on the desktop (moved wholly onto a screen when it
-// would not fit there when shown), or where the desktop puts it when x or y is kDefaultPosition. A
+// width x height (below its menu bar, if it gets one) and its origin (GetWindowOrigin) at (x, y)
+// on the desktop, moved so that the whole window is on a screen when it would not fit there when
+// shown; where the desktop puts it when x or y is kDefaultPosition. A
 // child is placed at (x, y) in its parent's client area. The class handler receives WM_CREATE
 // before this returns; a handler answering -1 makes creation fail.
 constexpr int kDefaultPosition = static_cast<int>(0x8000'0000);
@@ -69,6 +70,9 @@ Rect GetClientRect(Window* window);  // (0, 0, width, height)
 // The window's rectangle in its parent's client coordinates; for a top-level window its outer
 // rectangle on the desktop, frame included.
 Rect GetWindowRect(Window* window);
+// Where CreateWindow's x and y put the window: for a top-level window the top left corner inside
+// its frame (of the menu bar, where it has one), on the desktop.
+Point GetWindowOrigin(Window* window);
 // Moves and sizes a window. With repaint, the area it leaves is invalidated (erased) in the parent
 // and the window repaints at once. Without, nothing is repainted: the screen keeps showing what it
 // showed, the moved window's old pixels stay where they were and its new place keeps the picture
