@@ -212,9 +212,10 @@ int CaptureCurrentPlayer(platform::Window* mainWindow, SettingsBlock& block) {
   block.lastPlayer = currentPlayerIndex;
   if (savePosition == 1) {
     if (platform::IsWindow(mainWindow)) {
-      const platform::Rect outer = platform::GetWindowRect(mainWindow);
-      windowX = outer.left;
-      windowY = outer.top;
+      // The corner the window is placed by when it opens again.
+      const platform::Point corner = platform::GetWindowOrigin(mainWindow);
+      windowX = corner.x;
+      windowY = corner.y;
     }
     block.xPos = windowX;
     block.yPos = windowY;
