@@ -9,7 +9,9 @@ mkdir -p "$app_dir" "$work/run"
 chmod 700 "$work/run"
 cp "$program" "$app_dir/quaxel"
 ini=$app_dir/Quaxel.ini
-export XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy
+# A home of its own, to see that the program writes no file there.
+mkdir -p "$work/home"
+export XDG_RUNTIME_DIR=$work/run SDL_AUDIODRIVER=dummy HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 unset QT_QPA_PLATFORM
 passed=0 failed=0 app="" status="" xvfb="" wm="" helpers=""
 
@@ -35,7 +37,7 @@ start_x() {
     done
     sleep 0.5 # a server that lost the race for the number has ended by now
     if kill -0 "$xvfb" 2>/dev/null && xdotool getdisplaygeometry >/dev/null 2>&1; then
-      openbox >/dev/null 2>&1 &
+      HOME=$work openbox >/dev/null 2>&1 &
       wm=$!
       sleep 1
       return 0
