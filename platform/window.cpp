@@ -107,6 +107,14 @@ class TopFrame : public QWidget {
   }
 
  protected:
+  // While a disabled control keeps the focus, Tab takes it nowhere either.
+  bool focusNextPrevChild(bool next) override {
+    if (window_ != nullptr && IsWindow(Reg().parked) && Reg().parked->widget->window() == this &&
+        QApplication::focusWidget() == window_->widget) {
+      return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+  }
   void closeEvent(QCloseEvent* event) override {
     event->ignore();
     // A window behind a modal dialog takes no close request from the desktop either.
