@@ -53,7 +53,7 @@ void OnClose(platform::Window* window) {
     CaptureCurrentPlayer(window, settingsBlock);
     SavePlayerToFile(currentPlayer);
   }
-  AbandonSlide();
+  AbandonChains();
   platform::DeleteDC(slideDC);
   slideDC = nullptr;
   platform::DestroyWindow(window);

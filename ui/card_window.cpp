@@ -96,11 +96,14 @@ void DropSnapshot() {
 
 }  // namespace
 
-void AbandonSlide() {
+void AbandonChains() {
   DropSnapshot();
   slideInProgress = 0;
   slidePos = {0, 0};
   slideStep = {0, 0};
+  revealCount = 0;
+  revealPick = 0;
+  cardPressed = 0;
 }
 
 namespace {

@@ -50,8 +50,9 @@ void StartDealChain();
 void StartSlide(int index);
 void StartRefill(int index, unsigned delayMs);
 void StartReveal(int pick);
-// Forgets a flight in progress and its snapshot (the window is closing).
-void AbandonSlide();
+// Forgets a flight in progress with its snapshot, a reveal and a pressed card (the window is
+// closing; the next window starts with none).
+void AbandonChains();
 void SlideStep(platform::Window* window, unsigned timerId);
 void FlipToBackStep(platform::Window* window, unsigned timerId);
 void DealStep(platform::Window* window, unsigned timerId);
