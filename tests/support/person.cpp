@@ -121,6 +121,15 @@ bool ChooseMenu(platform::Window* window, int id) {
   return chosen;
 }
 
+void Activate(platform::Window* window) {
+  if (!platform::IsWindow(window)) return;
+  QWidget* frame = window->frame;
+  for (int tries = 0; tries < 100 && QApplication::activeWindow() != frame; ++tries) {
+    frame->activateWindow();
+    QTest::qWait(1);
+  }
+}
+
 void CloseBox(platform::Window* window) {
   if (!platform::IsWindow(window)) return;
   // The window system's close request: refused while a modal dialog blocks the window.

@@ -24,6 +24,8 @@ void Key(const std::string& key);
 void Type(const std::string& text);
 // Chooses a menu item of the window by id, as a click in the open menu does.
 bool ChooseMenu(platform::Window* window, int id);
+// Brings a top-level window to the front and waits until it is the active one.
+void Activate(platform::Window* window);
 // Asks the window's frame to close, as its close box or Alt+F4 does.
 void CloseBox(platform::Window* window);
 
