@@ -1,75 +1,70 @@
 #include "platform/profile.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <limits>
-#include <optional>
-#include <sstream>
-#include <vector>
+#include <set>
 
-#include <unistd.h>
+#include "platform/profile_store.h"
 
 namespace platform {
 namespace {
 
-std::string Trim(const std::string& s) {
-  const char* blanks = " \t\r\n";
-  const auto first = s.find_first_not_of(blanks);
-  if (first == std::string::npos) return "";
-  return s.substr(first, s.find_last_not_of(blanks) - first + 1);
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view s) {
+  const auto first = s.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-bool SameName(const std::string& a, const std::string& b) {
+// Names match without regard to the case of ASCII letters, whatever the locale.
+char LowerLetter(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
+           return LowerLetter(x) == LowerLetter(y);
          });
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
+std::string Lower(std::string_view name) {
+  std::string lower(name);
+  std::transform(lower.begin(), lower.end(), lower.begin(), LowerLetter);
+  return lower;
 }
 
 // "[name]" (blanks allowed around), or nothing.
-std::optional<std::string> SectionName(const std::string& line) {
-  const std::string t = Trim(line);
+std::optional<std::string_view> SectionName(std::string_view line) {
+  const std::string_view t = Trim(line);
   if (t.size() < 2 || t.front() != '[') return std::nullopt;
   const auto close = t.find(']');
-  if (close == std::string::npos) return std::nullopt;
+  if (close == std::string_view::npos) return std::nullopt;
   return Trim(t.substr(1, close - 1));
 }
 
 struct KeyLine {
-  std::string key;
-  std::string value;
+  std::string_view key;
+  std::string_view value;
 };
 
-std::optional<KeyLine> ParseKeyLine(const std::string& line) {
-  const std::string t = Trim(line);
+std::optional<KeyLine> ParseKeyLine(std::string_view line) {
+  const std::string_view t = Trim(line);
   if (t.empty() || t.front() == ';') return std::nullopt;
   const auto eq = t.find('=');
-  if (eq == std::string::npos) return std::nullopt;
+  if (eq == std::string_view::npos) return std::nullopt;
   return KeyLine{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1))};
 }
 
-// Index of the line holding the key inside the first section of that name, and the index where the
-// section ends (-1 for both when there is no such section).
+// Where a key is, or would go, in the first section of a name (-1: no such section or key).
 struct Place {
   long sectionLine = -1;
   long keyLine = -1;
   long sectionEnd = -1;
 };
 
-Place Find(const std::vector<std::string>& lines, const std::string& section,
-           const std::string& key) {
+Place Locate(const std::vector<std::string>& lines, std::string_view section,
+             std::string_view key) {
   Place place;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto name = SectionName(lines[i]);
@@ -87,37 +82,104 @@ Place Find(const std::vector<std::string>& lines, const std::string& section,
   return place;
 }
 
-std::optional<std::string> Lookup(const std::string& section, const std::string& key,
-                                  const std::string& path) {
-  const auto lines = ReadLines(path);
-  const Place place = Find(lines, section, key);
-  if (place.keyLine < 0) return std::nullopt;
-  return ParseKeyLine(lines[place.keyLine])->value;
-}
-
-bool WriteAtomically(const std::string& path, const std::vector<std::string>& lines) {
-  const std::string temp = path + ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const std::string& line : lines)
-      out << line << "\r\n";
-    out.flush();
-    if (!out) {
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+// A line break in a name or value would forge other keys.
+std::string OneLine(std::string_view text) {
+  std::string s(text);
+  std::replace_if(
+      s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  return std::string(Trim(s));
 }
 
 }  // namespace
 
-std::int32_t ParseDecimal(const std::string& text) {
+Profile Profile::FromText(std::string_view text) {
+  Profile profile;
+  if (text.starts_with(kByteOrderMark)) {
+    profile.byteOrderMark_ = true;
+    text.remove_prefix(kByteOrderMark.size());
+  }
+  while (!text.empty()) {
+    const auto end = text.find_first_of("\r\n");
+    profile.lines_.emplace_back(text.substr(0, end));
+    if (end == std::string_view::npos) break;
+    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+    text.remove_prefix(end + (crlf ? 2 : 1));
+  }
+  return profile;
+}
+
+Profile Profile::Load(const std::string& path) {
+  if (path.empty()) return Profile{};
+  profile_store::RemoveLeftovers(path);
+  profile_store::ReadResult read = profile_store::ReadWhole(path, kMaxProfileBytes);
+  Profile profile = FromText(read.text);
+  profile.path_ = path;
+  profile.source_ = read.source;
+  profile.problem_ = std::move(read.problem);
+  return profile;
+}
+
+std::optional<std::string> Profile::Find(std::string_view section, std::string_view key) const {
+  const Place place = Locate(lines_, section, key);
+  if (place.keyLine < 0) return std::nullopt;
+  return std::string(ParseKeyLine(lines_[place.keyLine])->value);
+}
+
+bool Profile::Set(std::string_view section, std::string_view key, std::string_view value) {
+  const std::string cleanSection = OneLine(section);
+  const std::string cleanKey = OneLine(key);
+  if (cleanSection.empty() || cleanKey.empty() || cleanKey.find('=') != std::string::npos) {
+    return false;
+  }
+  const std::string cleanValue = OneLine(value);
+  const Place place = Locate(lines_, cleanSection, cleanKey);
+  if (place.keyLine >= 0) {
+    std::string& line = lines_[place.keyLine];
+    line = std::string(ParseKeyLine(line)->key) + "=" + cleanValue;
+  } else if (place.sectionLine >= 0) {
+    lines_.insert(lines_.begin() + place.sectionEnd, cleanKey + "=" + cleanValue);
+  } else {
+    if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
+    lines_.push_back("[" + cleanSection + "]");
+    lines_.push_back(cleanKey + "=" + cleanValue);
+  }
+  return true;
+}
+
+std::vector<Profile::Entry> Profile::Entries() const {
+  std::vector<Entry> entries;
+  std::set<std::string> sections;
+  std::set<std::string> keys;
+  std::string_view section;
+  bool firstOfItsName = false;
+  for (const std::string& line : lines_) {
+    if (const auto name = SectionName(line)) {
+      section = *name;
+      firstOfItsName = sections.insert(Lower(section)).second;
+      keys.clear();
+    } else if (const auto kv = ParseKeyLine(line);
+               kv && firstOfItsName && keys.insert(Lower(kv->key)).second) {
+      entries.push_back({std::string(section), std::string(kv->key), std::string(kv->value)});
+    }
+  }
+  return entries;
+}
+
+std::string Profile::Text() const {
+  std::string text(byteOrderMark_ ? kByteOrderMark : "");
+  for (const std::string& line : lines_) {
+    text += line;
+    text += '\n';
+  }
+  return text;
+}
+
+bool Profile::Save() const {
+  if (source_ != Source::kMissing && source_ != Source::kRead) return false;
+  return profile_store::ReplaceWhole(path_, Text());
+}
+
+std::int32_t ParseDecimal(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
     ++i;
@@ -132,47 +194,24 @@ std::int32_t ParseDecimal(const std::string& text) {
   return static_cast<std::int32_t>(std::min<std::int64_t>(value, kLimit - 1));
 }
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+std::string GetPrivateProfileString(std::string_view section, std::string_view key,
                                     const std::string& fallback, std::size_t size,
-                                    const std::string& path) {
-  std::string value = Lookup(section, key, path).value_or(fallback);
+                                    const Profile& profile) {
   if (size == 0) return "";
+  std::string value = profile.Find(section, key).value_or(fallback);
   if (value.size() > size - 1) value.resize(size - 1);
   return value;
 }
 
-std::int32_t GetPrivateProfileInt(const std::string& section, const std::string& key,
-                                  std::int32_t fallback, const std::string& path) {
-  const auto value = Lookup(section, key, path);
+std::int32_t GetPrivateProfileInt(std::string_view section, std::string_view key,
+                                  std::int32_t fallback, const Profile& profile) {
+  const auto value = profile.Find(section, key);
   return value ? ParseDecimal(*value) : fallback;
 }
 
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path) {
-  // A line break in a name or value would forge other keys.
-  auto clean = [](std::string s) {
-    std::replace_if(
-        s.begin(), s.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    return Trim(s);
-  };
-  const std::string cleanSection = clean(section);
-  const std::string cleanKey = clean(key);
-  if (cleanSection.empty() || cleanKey.empty() || cleanKey.find('=') != std::string::npos) {
-    return false;
-  }
-  auto lines = ReadLines(path);
-  const Place place = Find(lines, cleanSection, cleanKey);
-  const std::string line = cleanKey + "=" + clean(value);
-  if (place.keyLine >= 0) {
-    lines[place.keyLine] = ParseKeyLine(lines[place.keyLine])->key + "=" + clean(value);
-  } else if (place.sectionLine >= 0) {
-    lines.insert(lines.begin() + place.sectionEnd, line);
-  } else {
-    if (!lines.empty() && !Trim(lines.back()).empty()) lines.push_back("");
-    lines.push_back("[" + cleanSection + "]");
-    lines.push_back(line);
-  }
-  return WriteAtomically(path, lines);
+bool WritePrivateProfileString(std::string_view section, std::string_view key,
+                               std::string_view value, Profile& profile) {
+  return profile.Set(section, key, value);
 }
 
 }  // namespace platform

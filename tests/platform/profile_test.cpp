@@ -1,7 +1,7 @@
-// Profile files: lookup rules, numbers, writes that keep everything else, and junk input.
+// Profiles: lookup rules and line ends, changes kept in memory until one replacement writes them,
+// modes, links and read-only files.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -9,99 +9,84 @@
 #include "platform/profile.h"
 
 using namespace platform;
+namespace fs = std::filesystem;
 
 namespace {
 
 class ProfileTest : public testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("profile_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-    path = (dir_ / "Quaxel.ini").string();
+    dir = fs::temp_directory_path() / ("profile_test_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir / "real");
+    path = (dir / "Quaxel.ini").string();
   }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  void TearDown() override { fs::remove_all(dir); }
 
-  void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-  std::string Read() {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+  static void Write(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+  }
+  static std::string Read(const fs::path& file) {
+    return (std::ostringstream() << std::ifstream(file, std::ios::binary).rdbuf()).str();
   }
 
+  fs::path dir;
   std::string path;
-
- private:
-  std::filesystem::path dir_;
 };
 
 }  // namespace
 
-TEST_F(ProfileTest, LookupIgnoresCaseBlanksAndComments) {
-  Write(
-      "; a comment\r\n[ common info ]\r\n  lastplayer =  2 \r\n;Xpos=5\r\n[Player 1]\r\n"
-      "User Name = Ann Lee\r\n");
-  EXPECT_EQ(GetPrivateProfileInt("Common Info", "LastPlayer", 0, path), 2);
-  EXPECT_EQ(GetPrivateProfileInt("Common Info", "Xpos", -7, path), -7);
-  EXPECT_EQ(GetPrivateProfileString("PLAYER 1", "user name", "No Name", 64, path), "Ann Lee");
-  EXPECT_EQ(GetPrivateProfileString("Player 2", "User Name", "No Name", 64, path), "No Name");
-  EXPECT_EQ(GetPrivateProfileString("x", "y", "fallback", 64, "/nonexistent/dir/Quaxel.ini"),
-            "fallback");
+TEST_F(ProfileTest, AnyLineEndAndAByteOrderMarkReadAlikeAndSavesWriteLF) {
+  for (const std::string eol : {"\n", "\r\n", "\r"}) {
+    for (const std::string start : {"", "\xEF\xBB\xBF"}) {
+      Write(path, start + "[ common info ]" + eol + "  lastplayer =  2 " + eol + ";Xpos=5" + eol +
+                      eol + "[Player 1]" + eol + "User Name = Ann Lee" + eol + "Sound=");
+      Profile p = Profile::Load(path);
+      EXPECT_EQ(GetPrivateProfileInt("Common Info", "LastPlayer", 0, p), 2);
+      EXPECT_EQ(GetPrivateProfileInt("Common Info", "Xpos", -7, p), -7);
+      EXPECT_EQ(GetPrivateProfileString("PLAYER 1", "user name", "No Name", 64, p), "Ann Lee");
+      EXPECT_EQ(GetPrivateProfileString("Player 1", "Sound", "x", 64, p), "");
+      EXPECT_TRUE(p.Set("player 1", "sound", "1") && p.Save());
+      EXPECT_EQ(Read(path), start +
+                                "[ common info ]\n  lastplayer =  2 \n;Xpos=5\n\n"
+                                "[Player 1]\nUser Name = Ann Lee\nSound=1\n");
+    }
+  }
 }
 
-TEST_F(ProfileTest, NumbersParseLikeADecimalConversionAndSaturate) {
-  struct Case {
-    const char* text;
-    std::int32_t value;
-  } cases[] = {{"12abc", 12},
-               {"abc", 0},
-               {"  -5", -5},
-               {"+7", 7},
-               {"", 0},
-               {"-2147483648", INT32_MIN},
-               {"99999999999", INT32_MAX},
-               {"-99999999999", INT32_MIN},
-               {"2147483647", INT32_MAX},
-               {"- 3", 0}};
-  for (const Case& c : cases)
-    EXPECT_EQ(ParseDecimal(c.text), c.value) << c.text;
-  Write("[S]\nk=12abc\n");
-  EXPECT_EQ(GetPrivateProfileInt("S", "k", 99, path), 12);
+TEST_F(ProfileTest, ChangesStayInMemoryUntilOneSaveWritesThemAll) {
+  Write(path, "[Player 3]\n; hand edited\nCredits=999\nExtra=keep me\n");
+  Profile p = Profile::Load(path);
+  fs::remove(path);
+  EXPECT_TRUE(p.Set("Common Info", "LastPlayer", "2") && p.Set("Player 2", "Credits", "60"));
+  EXPECT_TRUE(p.Set("player 3", "CREDITS", "5") && p.Set("Player 2", "Sound", "0"));
+  EXPECT_FALSE(p.Set("Player 1", "a=b", "1") || p.Set(" ", "k", "1"));
+  EXPECT_FALSE(fs::exists(path));
+  EXPECT_TRUE(p.Save());
+  EXPECT_EQ(Read(path),
+            "[Player 3]\n; hand edited\nCredits=5\nExtra=keep me\n\n[Common Info]\nLastPlayer=2\n"
+            "\n[Player 2]\nCredits=60\nSound=0\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2);  // real/ and the file, nothing left
 }
 
-TEST_F(ProfileTest, LongValuesAreCutLikeAFixedBuffer) {
-  Write("[Player 1]\nUser Name=" + std::string(70, 'x') + "\n");
-  EXPECT_EQ(GetPrivateProfileString("Player 1", "User Name", "", 64, path).size(), 63u);
-}
-
-TEST_F(ProfileTest, WritesCreateReplaceAndKeepTheRest) {
-  EXPECT_TRUE(WritePrivateProfileString("Common Info", "LastPlayer", "2", path));
-  EXPECT_TRUE(WritePrivateProfileString("Player 2", "Credits", "60", path));
-  Write(Read() + "[Player 3]\r\n; hand edited\r\nCredits=999\r\nExtra=keep me\r\n");
-  EXPECT_TRUE(WritePrivateProfileString("common info", "lastplayer", "3", path));
-  EXPECT_TRUE(WritePrivateProfileString("Player 2", "Sound", "0", path));
-  EXPECT_EQ(Read(),
-            "[Common Info]\r\nLastPlayer=3\r\n\r\n[Player 2]\r\nCredits=60\r\nSound=0\r\n"
-            "[Player 3]\r\n; hand edited\r\nCredits=999\r\nExtra=keep me\r\n");
-}
-
-TEST_F(ProfileTest, WritesCannotForgeKeysAndFailQuietlyWhereNoFileCanBe) {
-  EXPECT_TRUE(WritePrivateProfileString("Player 1", "User Name", "Bob\r\n[Common Info]", path));
-  EXPECT_EQ(GetPrivateProfileString("Player 1", "User Name", "", 64, path), "Bob  [Common Info]");
-  EXPECT_EQ(GetPrivateProfileString("Common Info", "User Name", "none", 64, path), "none");
-  EXPECT_FALSE(WritePrivateProfileString("S", "k", "v", "/nonexistent/dir/Quaxel.ini"));
-}
-
-TEST_F(ProfileTest, JunkFilesReadWithoutHarm) {
-  std::string junk;
-  for (int i = 0; i < 5000; ++i)
-    junk += static_cast<char>((i * 7919) % 256);
-  junk += "\n[Common Info]\nLastPlayer\n" + std::string(100000, '=') + "\n[Common Info]\n";
-  junk += "LastPlayer=1\n";
-  Write(junk);
-  EXPECT_EQ(GetPrivateProfileInt("Common Info", "LastPlayer", 7, path), 7);
-  EXPECT_TRUE(WritePrivateProfileString("Common Info", "LastPlayer", "2", path));
-  EXPECT_EQ(GetPrivateProfileInt("Common Info", "LastPlayer", 7, path), 2);
+TEST_F(ProfileTest, SavesKeepTheModeFollowLinksAndLeaveReadOnlyFilesAlone) {
+  using fs::perms;
+  const fs::path real = dir / "real" / "Quaxel.ini";
+  for (const auto& [mode, linked, written] :
+       {std::tuple(perms::owner_read | perms::owner_write, false, true),
+        {perms::owner_read | perms::owner_write | perms::group_read, true, true},
+        {perms::owner_read | perms::group_read | perms::others_read, false, false}}) {
+    Write(real, "[S]\nk=1\n");
+    fs::permissions(real, mode);
+    linked ? fs::create_symlink("real/Quaxel.ini", path) : fs::rename(real, path);
+    const fs::path target = linked ? real : fs::path(path);
+    Profile p = Profile::Load(path);
+    EXPECT_EQ(p.Set("S", "k", "2") && p.Save(), written);
+    EXPECT_EQ(Read(target), written ? "[S]\nk=2\n" : "[S]\nk=1\n");
+    EXPECT_EQ(std::tuple(fs::status(target).permissions(), fs::is_symlink(path)),
+              std::tuple(mode, linked));
+    EXPECT_EQ(std::distance(fs::recursive_directory_iterator(dir), {}), linked ? 3 : 2);
+    fs::remove(target);
+    fs::remove(path);
+  }
 }
