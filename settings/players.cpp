@@ -1,9 +1,6 @@
 #include "settings/players.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -60,6 +57,19 @@ constexpr std::int32_t kDefaultJokerNum = 0;
 constexpr platform::Color kDefaultColor = 32768;
 
 std::string settingsPath;
+// The file as read at the start, with every save since; read at most once for a path.
+platform::Profile settingsFile;
+bool settingsFileRead = false;
+
+void ReadSettingsFile() {
+  settingsFile = platform::Profile::Load(settingsPath);
+  settingsFileRead = true;
+  if (settingsFile.source() == platform::Profile::Source::kUnreadable) {
+    std::fprintf(stderr,
+                 "Quaxel: %s cannot be read (%s); playing on the defaults, saving nothing\n",
+                 settingsPath.c_str(), settingsFile.problem().c_str());
+  }
+}
 
 struct SettingName {
   std::string section;
@@ -76,21 +86,22 @@ SettingName NameOf(int index, int player = 0) {
 
 std::int32_t ReadInt(int index, int player, std::int32_t fallback) {
   const SettingName name = NameOf(index, player);
-  return platform::GetPrivateProfileInt(name.section, name.key, fallback, settingsPath);
+  return platform::GetPrivateProfileInt(name.section, name.key, fallback, settingsFile);
 }
 
 std::string ReadText(int index, int player, const char* fallback, std::size_t size) {
   const SettingName name = NameOf(index, player);
-  return platform::GetPrivateProfileString(name.section, name.key, fallback, size, settingsPath);
+  return platform::GetPrivateProfileString(name.section, name.key, fallback, size, settingsFile);
 }
 
-bool Write(int index, int player, const std::string& value) {
+// In memory; the save writes the file once, after every key.
+void Write(int index, int player, const std::string& value) {
   const SettingName name = NameOf(index, player);
-  return platform::WritePrivateProfileString(name.section, name.key, value, settingsPath);
+  platform::WritePrivateProfileString(name.section, name.key, value, settingsFile);
 }
 
-bool WriteNumber(int index, int player, std::int32_t value) {
-  return Write(index, player, std::to_string(value));
+void WriteNumber(int index, int player, std::int32_t value) {
+  Write(index, player, std::to_string(value));
 }
 
 bool IsPlayerNumber(std::int32_t n) {
@@ -132,6 +143,8 @@ int GetSettingKey(int index, std::string& section, std::string& key) {
 
 void SetSettingsPath(const std::string& path) {
   settingsPath = path;
+  settingsFile = platform::Profile{};
+  settingsFileRead = false;
 }
 
 const std::string& SettingsPath() {
@@ -140,24 +153,17 @@ const std::string& SettingsPath() {
 
 std::string SettingsPathForProgram(const std::string& argv0) {
   const auto slash = argv0.rfind('/');
-  if (slash != std::string::npos) return argv0.substr(0, slash + 1) + kFileName;
-
-  std::filesystem::path base;
-  const char* configHome = std::getenv("XDG_CONFIG_HOME");
-  const char* home = std::getenv("HOME");
-  if (configHome != nullptr && configHome[0] == '/') {
-    base = configHome;
-  } else if (home != nullptr && home[0] == '/') {
-    base = std::filesystem::path(home) / ".config";
-  } else if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir) {
-    base = std::filesystem::path(entry->pw_dir) / ".config";
-  } else {
-    return kFileName;
+  if (slash != std::string::npos) {
+    const std::string folder = argv0.substr(0, slash + 1);
+    if (platform::FolderIsWritable(folder)) return folder + kFileName;
   }
-  return (base / "Quaxel" / kFileName).string();
+  const std::string config = platform::ConfigFolder();
+  if (config.empty()) return kFileName;
+  return (std::filesystem::path(config) / "Quaxel" / kFileName).string();
 }
 
 int LoadSettingsFile(SettingsBlock& block) {
+  ReadSettingsFile();
   block.lastPlayer = ReadInt(kLastPlayer, 0, 0);
   // Only 0..3 can be in play; a hand-edited number beyond that means nobody.
   if (block.lastPlayer < 0 || block.lastPlayer > kPlayerCount) block.lastPlayer = 0;
@@ -175,17 +181,24 @@ int SavePlayerToFile(PlayerRecord record) {
   std::error_code ignored;
   if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 
-  bool ok = WriteNumber(kLastPlayer, 0, player);
-  ok &= WriteNumber(kXpos, 0, windowX);
-  ok &= WriteNumber(kYpos, 0, windowY);
-  ok &= Write(kUserName, player, UserNameOf(record));
-  ok &= WriteNumber(kCredits, player, record.credits);
-  ok &= WriteNumber(kSound, player, record.sound);
-  ok &= WriteNumber(kLevel, player, record.level);
-  ok &= WriteNumber(kHint, player, record.hint);
-  ok &= WriteNumber(kJokerNum, player, record.jokerNum);
-  ok &= WriteNumber(kColor, player, static_cast<std::int32_t>(record.color));
-  return ok ? 1 : 0;
+  if (!settingsFileRead) ReadSettingsFile();
+  WriteNumber(kLastPlayer, 0, player);
+  WriteNumber(kXpos, 0, windowX);
+  WriteNumber(kYpos, 0, windowY);
+  Write(kUserName, player, UserNameOf(record));
+  WriteNumber(kCredits, player, record.credits);
+  WriteNumber(kSound, player, record.sound);
+  WriteNumber(kLevel, player, record.level);
+  WriteNumber(kHint, player, record.hint);
+  WriteNumber(kJokerNum, player, record.jokerNum);
+  WriteNumber(kColor, player, static_cast<std::int32_t>(record.color));
+  return settingsFile.Save() ? 1 : 0;
+}
+
+bool HasStoredCredits(int player) {
+  if (!IsPlayerNumber(player)) return false;
+  const SettingName name = NameOf(kCredits, player);
+  return settingsFile.Find(name.section, name.key).has_value();
 }
 
 int SelectPlayerFromBlock(SettingsBlock block) {

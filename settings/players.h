@@ -47,13 +47,19 @@ int GetSettingKey(int index, std::string& section, std::string& key);
 // and saving writes nothing.
 void SetSettingsPath(const std::string& path);
 const std::string& SettingsPath();
-// Beside the program when argv0 has a directory part, else in the desktop's configuration folder.
+// Beside the program when argv0 has a directory part the user may write in, else in the desktop's
+// configuration folder.
 std::string SettingsPathForProgram(const std::string& argv0);
 
-// The caller zeroes the block first. Returns 1.
+// Reads the file (once) into the block; the caller zeroes the block first. A file that exists but
+// cannot be read gives the defaults, is never written, and is reported on standard error.
+// Returns 1.
 int LoadSettingsFile(SettingsBlock& block);
-// Writes the common keys and the section of currentPlayerIndex (nothing without a player in play).
+// Sets the common keys and the section of currentPlayerIndex in the file as read, then replaces the
+// file in one step (nothing without a player in play). 1 when the file was written.
 int SavePlayerToFile(PlayerRecord record);
+// Whether the file (as read, and as saved since) holds credits for player 1..3.
+bool HasStoredCredits(int player);
 // Puts the block's lastPlayer in play, taking the record from settingsBlock.
 int SelectPlayerFromBlock(SettingsBlock block);
 // Brings the block up to date from the player in play, the credit meter and the window position.

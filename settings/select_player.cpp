@@ -64,7 +64,8 @@ void ChoosePlayer(Window* dialog, const DialogState& state) {
   const int k = CheckedRow(dialog);
   PlayerRecord& player = block.players[k - 1];
   StoreUserName(player, platform::GetDlgItemText(dialog, EditOfRow(k), kEditTextLimit));
-  if (NoPlayerYet(block)) player.credits = kNewPlayerCredits;
+  // Only a player the file holds no credits for is new; a damaged LastPlayer must not reset them.
+  if (NoPlayerYet(block) && !HasStoredCredits(k)) player.credits = kNewPlayerCredits;
   block.lastPlayer = k;
   platform::SendMessage(state.owner, MSG_PLAYER_CHOSEN, 0, reinterpret_cast<LParam>(&block));
   platform::EndDialog(dialog, 1);
