@@ -241,19 +241,6 @@ TEST_F(ProgramTest, TheTableShowsItsPanelsAndCardSlots) {
   EXPECT_EQ(GetWindowRect(dealDrawButton), (Rect{454, 391, 534, 426}));
 }
 
-TEST_F(ProgramTest, AWiderClientMovesTheRightHandSideAndTheCardColumns) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\n");
-  Start({}, 644);
-  const int expected[] = {10, 146, 282, 418, 554};
-  for (int i = 0; i < kSelectButtons; ++i) {
-    EXPECT_EQ(GetWindowRect(cardWindows[i]).left, expected[i]);
-  }
-  EXPECT_EQ(GetWindowRect(cardWindows[kPileWindow]).left, 232);
-  EXPECT_EQ(GetWindowRect(dealDrawButton), (Rect{554, 391, 634, 426}));
-  EXPECT_EQ(GetWindowRect(collectButton).left, 242);
-  EXPECT_EQ(GetWindowRect(quitButton).left, 10);
-}
-
 TEST_F(ProgramTest, ClosingWhileACardFliesSavesTheCreditsAndLeavesNothingBehind) {
   WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n");
   Start();
