@@ -78,7 +78,20 @@ TEST_F(ControlsTest, ADisabledFocusedButtonKeepsTheFocusAndKeysDoNothingUntilItI
   EXPECT_EQ(GetFocus(), buttons[2]);
 }
 
-TEST_F(ControlsTest, OwnerDrawnButtonsShowTheirStateAndFocusOnlyInTheActiveWindow) {
+TEST_F(ControlsTest, ButtonsShowTheirStateAndTheFocusOnlyInTheActiveWindow) {
+  // A focused push button: a dotted black rectangle inside its face, plain to see.
+  const auto blackOnFocusLine = [this] {
+    const Image shot = Screenshot(parent);
+    int black = 0;
+    for (int x = 10 + 70 + 4; x < 10 + 70 + 55; ++x)
+      black += shot.Pixel(x, 150 + 4) == Rgb(0, 0, 0);
+    return black;
+  };
+  SetFocus(buttons[1]);
+  EXPECT_GT(blackOnFocusLine(), 15);
+  SetFocus(buttons[0]);
+  EXPECT_EQ(blackOnFocusLine(), 0);
+
   Window* owned = CreateWindow("BUTTON", "DEAL/DRAW", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, 220, 10,
                                80, 35, parent, 116);
   std::vector<unsigned> states;
@@ -103,6 +116,8 @@ TEST_F(ControlsTest, OwnerDrawnButtonsShowTheirStateAndFocusOnlyInTheActiveWindo
   person::Activate(other);
   EXPECT_EQ(GetFocus(), owned);
   EXPECT_EQ(OwnerDrawState(owned), 0u);
+  SetFocus(buttons[1]);
+  EXPECT_EQ(blackOnFocusLine(), 0);
 }
 
 TEST_F(ControlsTest, ChoosingAMarkedMenuItemLeavesTheMarkToTheProgram) {
