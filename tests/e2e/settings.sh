@@ -114,6 +114,28 @@ same "opens of the settings file (at most 2) / renames onto it / temporary file 
   "$(($(grep -E 'openat\(.*Quaxel\.ini"' "$work/trace" | grep -vc 'Quaxel\.ini\.tmp-') <= 2))/$(
     grep -c . <<<"$renames")/$(grep -F "${temp:-none}\"" "$work/trace" | grep -c 'O_CREAT|O_EXCL')" "1/1/1"
 
+# kill -9 at any moment of a save (the QUIT click, then 0 to 30 ms): the file is the old one or
+# the new one, whole, and the next start leaves no temporary file behind.
+prepare
+cp "$ini" "$work/copy"
+run '^Quaxel\? - \[Ann\]$'
+quit
+cp "$ini" "$work/new" # what a whole save writes
+whole=0
+for delay in 0 0.002 0.004 0.006 0.008 0.01 0.015 0.02 0.03; do
+  cp "$work/copy" "$ini"
+  run '^Quaxel\? - \[Ann\]$'
+  tap quit "$main"
+  sleep "$delay"
+  kill -9 "$app" 2>/dev/null
+  wait "$app" 2>/dev/null
+  if unchanged || cmp -s "$ini" "$work/new"; then whole=$((whole + 1)); fi
+done
+same "saves killed at 9 moments leaving the old file or the new one whole" "$whole" 9
+run '^Quaxel\? - \[Ann\]$'
+quit
+same "temporary files after the next start" "$(cd "$app_dir" && ls -A | grep -c '\.tmp-')" 0
+
 # A 10 MB file is no settings file: the table opens within 5 s and the file is never written.
 prepare
 yes 'junk=0123456789abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwxyz' |
