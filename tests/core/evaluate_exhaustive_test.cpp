@@ -8,8 +8,7 @@
 // with the ace low or high) and keeps the best. It is mapped onto the game's table where the
 // table deliberately differs from plain poker:
 //   - a pair in a hand that holds a joker is "one pair made with a joker" (1), never a natural
-//   pair;
-//     natural pairs split into 2 and 3 by ten-or-better (ace counts as better);
+//     pair; natural pairs split into 2 and 3 by ten-or-better (ace counts as better);
 //   - five of a kind is 11;
 //   - a royal flush is 13 without a joker, 12 with one.
 // Best means highest game code; the table order is the poker order for every hand that can occur.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -39,19 +38,17 @@ void ExpectDib(const Bytes& b, size_t at, const Canvas& c, bool icon) {
   const int width = static_cast<int>(Get32(b, at + 4));
   const int height = static_cast<int>(Get32(b, at + 8)) / (icon ? 2 : 1);
   ASSERT_EQ(std::pair(width, height), std::pair(c.width(), c.height()));
-  const size_t palette = at + 40, pixels = palette + 4 * colours;
-  const size_t rowBytes = (width * 4 + 31) / 32 * 4, maskRowBytes = (width + 31) / 32 * 4;
-  const size_t mask = pixels + rowBytes * height;
+  const size_t palette = at + 40, pixels = palette + 4 * colours, rowBytes = (width + 7) / 8 * 4;
+  const size_t mask = pixels + rowBytes * height, maskRowBytes = (width + 31) / 32 * 4;
   for (int y = 0; y < height; ++y) {
-    const int row = height - 1 - y;
+    const size_t row = height - 1 - y;
     for (int x = 0; x < width; ++x) {
       const uint8_t byte = b.at(pixels + row * rowBytes + x / 2);
       const size_t entry = palette + 4 * (x % 2 == 0 ? byte >> 4 : byte & 15);
       const bool clear = icon && (b.at(mask + row * maskRowBytes + x / 8) & (0x80 >> x % 8));
       ASSERT_EQ(clear, c.At(x, y) == kClear) << x << "," << y;
-      if (!clear) {
-        ASSERT_EQ((Rgb{b.at(entry + 2), b.at(entry + 1), b.at(entry)}), c.ColorAt(x, y));
-      }
+      ASSERT_TRUE(clear || (Rgb{b.at(entry + 2), b.at(entry + 1), b.at(entry)}) == c.ColorAt(x, y))
+          << x << "," << y;
     }
   }
 }
@@ -63,32 +60,6 @@ int CountInk(const Canvas& c, uint8_t ink, int left, int top, int right, int bot
       count += c.At(x, y) == ink;
   }
   return count;
-}
-
-void ExpectBmp(const Bytes& b, const Canvas& c) {
-  EXPECT_EQ(std::string(b.begin(), b.begin() + 2), "BM");
-  EXPECT_EQ(Get32(b, 2), b.size());
-  EXPECT_EQ(Get32(b, 10) + Get32(b, 34), b.size());
-  ExpectDib(b, 14, c, false);
-}
-
-TEST(Ico, HoldsTheTwoIconSizesWithTheirTransparency) {
-  const std::vector<Canvas> images = {DrawIcon(32), DrawIcon(16)};
-  const Bytes ico = EncodeIco(images);
-  ASSERT_EQ(std::tuple(Get16(ico, 0), Get16(ico, 2), Get16(ico, 4)), std::tuple(0u, 1u, 2u));
-  size_t end = 6 + 2 * 16;
-  for (size_t i = 0; i < images.size(); ++i) {
-    const size_t entry = 6 + 16 * i;
-    const int size = images[i].width();
-    EXPECT_EQ(std::tuple(ico.at(entry), ico.at(entry + 1), Get16(ico, entry + 6)),
-              std::tuple(size, size, 4u));
-    ASSERT_EQ(Get32(ico, entry + 12), end);
-    end += Get32(ico, entry + 8);
-    ExpectDib(ico, Get32(ico, entry + 12), images[i], true);
-    EXPECT_EQ(images[i].At(0, 0), kClear);
-    EXPECT_LT(CountInk(images[i], kClear, 0, 0, size, size), size * size);
-  }
-  EXPECT_EQ(end, ico.size());
 }
 
 bool PointSymmetric(const Canvas& c, int width, int height) {
@@ -132,23 +103,18 @@ TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColour) {
       // The window's background shows through the corner ink, so nothing else may use it.
       EXPECT_EQ(CountInk(card, kDarkGreen, 0, 0, kCardWidth, kCardHeight), 12);
       // Pips below the middle are turned, so cards without a middle row turn into themselves.
-      if (court || rank == 1 || rank == 3 || rank == 9) {
-        EXPECT_TRUE(PointSymmetric(card, kCardWidth, kCardHeight));
-      }
-      if (rank == 0) {
-        EXPECT_GT(CountInk(card, ink, 25, 30, 55, 70), 300);
-      }
+      const bool turns = court || rank == 1 || rank == 3 || rank == 9;
+      EXPECT_TRUE(!turns || PointSymmetric(card, kCardWidth, kCardHeight));
+      EXPECT_TRUE(rank != 0 || CountInk(card, ink, 25, 30, 55, 70) > 300);  // the ace's big pip
       if (rank == 0 || court) continue;
       EXPECT_EQ(CountShapes(card, ink), rank + 1);
-      EXPECT_EQ(CountInk(card, other, 12, 2, kCardWidth - 12, kCardHeight - 2), 0);
     }
   }
-  EXPECT_TRUE(PointSymmetric(DrawBack(), kCardWidth, kCardHeight));
   for (const Canvas& card : {DrawBack(), DrawJoker()})
     EXPECT_EQ(CountInk(card, kDarkGreen, 0, 0, kCardWidth, kCardHeight), 12);
 }
 
-TEST(Catalogue, WritesEveryPictureReadablyUnderItsNumberAndNoTwoCardsAlike) {
+TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsAlike) {
   const std::vector<OutputFile> files = PictureFiles();
   std::vector<std::pair<std::string, Canvas>> drawn = {{"bitmaps/200.bmp", DrawTrackerStrip()},
                                                        {"bitmaps/201.bmp", DrawBack()},
@@ -164,34 +130,51 @@ TEST(Catalogue, WritesEveryPictureReadablyUnderItsNumberAndNoTwoCardsAlike) {
     SCOPED_TRACE(files[i].path);
     EXPECT_NE(list.find("<file alias=\"" + files[i].path + "\">" + files[i].path + "</file>"),
               std::string::npos);
-    if (i == drawn.size()) continue;  // the icon
+    if (i == drawn.size()) break;  // the icon
     const auto& [path, canvas] = drawn[i];
-    EXPECT_EQ(files[i].path, path);
-    ExpectBmp(files[i].bytes, canvas);
+    const Bytes& b = files[i].bytes;
+    EXPECT_EQ(std::tuple(files[i].path, b.at(0), b.at(1), Get32(b, 2), Get32(b, 10) + Get32(b, 34)),
+              std::tuple(path, 'B', 'M', b.size(), b.size()));
+    ExpectDib(b, 14, canvas, false);
     EXPECT_EQ(CountInk(canvas, kClear, 0, 0, canvas.width(), canvas.height()), 0);
     if (i == 0) continue;  // the tracker strip
     EXPECT_EQ(std::pair(canvas.width(), canvas.height()), std::pair(kCardWidth, kCardHeight));
     for (size_t j = 1; j < i; ++j)
       EXPECT_FALSE(canvas == drawn[j].second) << drawn[j].first;
   }
+  // The icon holds the two sizes with their transparency.
+  const std::vector<Canvas> icons = {DrawIcon(32), DrawIcon(16)};
+  const Bytes& ico = files.back().bytes;
+  ASSERT_EQ(std::tuple(Get16(ico, 0), Get16(ico, 2), Get16(ico, 4)), std::tuple(0u, 1u, 2u));
+  size_t end = 6 + 2 * 16;
+  for (size_t i = 0, entry = 6; i < icons.size(); ++i, entry += 16) {
+    const int size = icons[i].width();
+    ASSERT_EQ(
+        std::tuple(ico.at(entry), ico.at(entry + 1), Get16(ico, entry + 6), Get32(ico, entry + 12)),
+        std::tuple(size, size, 4u, end));
+    ExpectDib(ico, end, icons[i], true);
+    end += Get32(ico, entry + 8);
+    EXPECT_EQ(icons[i].At(0, 0), kClear);
+    EXPECT_LT(CountInk(icons[i], kClear, 0, 0, size, size), size * size);
+  }
+  EXPECT_EQ(end, ico.size());
   // The tracker strip blends with the tracker blue.
   const Canvas& strip = drawn[0].second;
-  ASSERT_EQ(std::pair(strip.width(), strip.height()), std::pair(kStripWidth, kStripHeight));
-  EXPECT_EQ(strip.ColorAt(0, 0), (Rgb{0, 0, 192}));
-  EXPECT_EQ(strip.ColorAt(kStripWidth - 1, kStripHeight - 1), (Rgb{0, 0, 192}));
+  EXPECT_EQ(std::tuple(strip.width(), strip.height(), strip.ColorAt(0, 0),
+                       strip.ColorAt(kStripWidth - 1, kStripHeight - 1)),
+            std::tuple(kStripWidth, kStripHeight, Rgb{0, 0, 192}, Rgb{0, 0, 192}));
 
   const auto dir = std::filesystem::path(testing::TempDir()) / "quaxel_pictures_test";
   std::filesystem::remove_all(dir);
   std::string error;
   ASSERT_TRUE(WriteAll(dir, error)) << error;
-  for (const OutputFile& file : files) {
-    std::ifstream in(dir / file.path, std::ios::binary);
-    EXPECT_EQ(Bytes(std::istreambuf_iterator<char>(in), {}), file.bytes) << file.path;
-  }
-  EXPECT_TRUE(std::filesystem::exists(dir / "quaxel_resources.qrc"));
-  // A directory that cannot be made, below an ordinary file, is reported.
-  EXPECT_FALSE(WriteAll(dir / "icons" / "102.ico" / "below", error));
-  EXPECT_NE(error.find("cannot write"), std::string::npos);
+  auto read = [&](const std::string& path) {
+    std::ifstream in(dir / path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+  };
+  for (const OutputFile& file : files)
+    EXPECT_EQ(read(file.path), file.bytes) << file.path;
+  EXPECT_EQ(read("quaxel_resources.qrc"), Bytes(list.begin(), list.end()));
   std::filesystem::remove_all(dir);
 }
 

@@ -13,9 +13,8 @@ using platform::Rect;
 
 namespace {
 
-constexpr unsigned kPressed = platform::ODS_SELECTED;
-constexpr unsigned kDisabled = platform::ODS_DISABLED;
-constexpr unsigned kFocus = platform::ODS_FOCUS;
+constexpr unsigned kPressed = platform::ODS_SELECTED, kDisabled = platform::ODS_DISABLED,
+                   kFocus = platform::ODS_FOCUS;
 const Color kFace = platform::GetSysColor(platform::COLOR_BTNFACE);
 const Color kShadow = platform::GetSysColor(platform::COLOR_BTNSHADOW);
 const Color kHighlight = platform::GetSysColor(platform::COLOR_BTNHIGHLIGHT);
@@ -31,12 +30,10 @@ Image DrawButton(int id, unsigned state, int width = 0, int height = 35) {
   platform::Brush* white = platform::CreateSolidBrush(kWhite);  // shows what is not drawn
   platform::FillRect(dc, {0, 0, width, height}, white);
   platform::DeleteObject(white);
-  platform::DrawItemStruct item;
-  item.ctlId = static_cast<unsigned>(id);
-  item.itemState = state;
-  item.dc = dc;
-  item.rcItem = {0, 0, width, height};
-  DrawOwnerButton(id, item);
+  DrawOwnerButton(id, {.ctlId = static_cast<unsigned>(id),
+                       .itemState = state,
+                       .dc = dc,
+                       .rcItem = {0, 0, width, height}});
   Image image = platform::ImageOf(dc);
   platform::SelectObject(dc, initial);
   platform::DeleteObject(bitmap);
@@ -44,12 +41,11 @@ Image DrawButton(int id, unsigned state, int width = 0, int height = 35) {
   return image;
 }
 
-bool Same(const Image& a, const Image& b) {
-  const int w = a.Width(), n = w * a.Height();
-  bool same = w == b.Width() && a.Height() == b.Height();
-  for (int i = 0; same && i < n; ++i)
-    same = a.Pixel(i % w, i / w) == b.Pixel(i % w, i / w);
-  return same;
+bool Same(const Image& a, const Image& b) {  // of one size
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
 }
 
 // The caption's ink: inside the two-pixel bevel and the frame lines nothing else is black.
@@ -57,14 +53,10 @@ Rect Caption(const Image& image) {
   return WhereColor(image, {2, 2, image.Width() - 2, image.Height() - 2}, kBlack);
 }
 
-Rect Shift(const Rect& r, int d) {
-  return {r.left + d, r.top + d, r.right + d, r.bottom + d};
-}
-
 // Every pixel of the ring `inset` pixels in from the edge has this colour.
 bool FramedIn(const Image& image, Color color, int inset) {
   const Rect outer{inset, inset, image.Width() - inset, image.Height() - inset};
-  const Rect inner = Shift({outer.left, outer.top, outer.right - 2, outer.bottom - 2}, 1);
+  const Rect inner{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
   return Count(image, outer, color) - Count(image, inner, color) ==
          2 * (outer.Width() + outer.Height()) - 4;
 }
@@ -81,10 +73,7 @@ TEST_P(OwnerButtonTest, CaptionStatesFrameAndEmboss) {
   EXPECT_EQ(Caption(DrawButton(id, 0, normal.Width(), 60)), ink);
   EXPECT_LE(ink.top, 7);
   EXPECT_NEAR(ink.left + ink.right, normal.Width(), 2);
-  int blankRows = 0;
-  for (int y = ink.top; y < ink.bottom; ++y)
-    blankRows += Count(normal, {3, y, normal.Width() - 3, y + 1}, kBlack) == 0;
-  EXPECT_GT(blankRows, 0);
+  EXPECT_GT(ink.Height(), 16) << "one line of the 11-pixel font";
 
   EXPECT_FALSE(FramedIn(normal, kBlack, 0));
   EXPECT_EQ(normal.Pixel(4, 4), kFace) << "no focus rectangle";
@@ -95,7 +84,8 @@ TEST_P(OwnerButtonTest, CaptionStatesFrameAndEmboss) {
 
   EXPECT_TRUE(FramedIn(pressed, kBlack, 0));
   EXPECT_TRUE(FramedIn(pressed, kGrey, 1));
-  EXPECT_EQ(Caption(pressed), Shift(focusedInk, 1)) << "the pressed caption sinks by one pixel";
+  const Rect& f = focusedInk;  // the pressed caption sinks by one pixel
+  EXPECT_EQ(Caption(pressed), (Rect{f.left + 1, f.top + 1, f.right + 1, f.bottom + 1}));
   EXPECT_EQ(pressed.Pixel(4, 4), kFocusDot) << "the focus rectangle does not move";
 
   EXPECT_TRUE(Caption(disabled).IsEmpty()) << "no caption in the text colour";
@@ -107,9 +97,9 @@ TEST_P(OwnerButtonTest, CaptionStatesFrameAndEmboss) {
   EXPECT_GT(Count(disabled, zone, kShadow), 20);
   EXPECT_GT(Count(disabled, zone, kHighlight), 20);
 
-  EXPECT_TRUE(Same(DrawButton(id, kDisabled | kFocus), disabled)) << "disabled wins over focus";
-  EXPECT_TRUE(Same(DrawButton(id, kPressed | kDisabled | kFocus), pressed))
-      << "pressed wins over disabled";
+  // A disabled button may keep the focus, but shows no focus rectangle; pressed wins over disabled.
+  EXPECT_TRUE(Same(DrawButton(id, kDisabled | kFocus), disabled));
+  EXPECT_TRUE(Same(DrawButton(id, kPressed | kDisabled | kFocus), pressed));
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, OwnerButtonTest,
@@ -126,14 +116,6 @@ TEST(OwnerButton, DealDrawRuleSpansTheCaptionLessTwoPixelsEachSide) {
             (Rect{5, ruleRow, 75, ruleRow + 1}));
   EXPECT_GT(Count(image, {3, 3, 77, ruleRow}, kBlack), 20) << "DEAL/DRAW above";
   EXPECT_GT(Count(image, {3, ruleRow + 1, 77, 32}, kBlack), 20) << "DOUBLE below";
-}
-
-TEST(OwnerButton, UnknownIdDrawsFaceAndFramesWithoutCaption) {
-  const Image normal = DrawButton(999, 0), focused = DrawButton(999, kFocus);
-  EXPECT_EQ(std::pair(normal.Pixel(0, 0), focused.Pixel(4, 4)), std::pair(kHighlight, kFocusDot));
-  EXPECT_TRUE(FramedIn(focused, kBlack, 0));
-  EXPECT_TRUE(Ink(normal, {2, 2, 66, 33}, kFace).IsEmpty());
-  EXPECT_TRUE(Ink(focused, {5, 5, 63, 30}, kFace).IsEmpty());
 }
 
 }  // namespace

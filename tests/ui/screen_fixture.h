@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <functional>
 
 #include "core/game_state.h"
 #include "settings/players.h"
@@ -18,7 +17,6 @@
 class ScreenTest : public WindowTest {
  protected:
   static constexpr Color kTable = platform::Rgb(0, 96, 0);
-  static constexpr int kClientHeight = 436;
 
   void SetUp() override {
     WindowTest::SetUp();
@@ -38,7 +36,7 @@ class ScreenTest : public WindowTest {
   // Lays out the panels in creation order for a client of this width, with the card slots where
   // the main window puts them.
   platform::Window* Open(int width, bool doubleScreen = false) {
-    window = MakeTopLevel(width, kClientHeight);
+    window = MakeTopLevel(width, 436);
     LayoutTablePanels(window);
     for (int i = 0; i < kCardWindows; ++i)
       slotRects[i] = HomeRect(i, width, succeededFrame.rect.bottom + 10);
@@ -64,13 +62,14 @@ class ScreenTest : public WindowTest {
   platform::Window* window = nullptr;
 };
 
-// Bounding box (right and bottom exclusive) of the pixels of area that match; empty when none.
-inline platform::Rect Where(const platform::Image& image, platform::Rect area,
-                            const std::function<bool(Color)>& match) {
+// Bounding box (right and bottom exclusive) of the pixels of area that have this colour, or with
+// `differ` that do not; empty when none.
+inline platform::Rect WhereColor(const platform::Image& image, platform::Rect area, Color color,
+                                 bool differ = false) {
   platform::Rect box{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
   for (int y = area.top; y < area.bottom; ++y) {
     for (int x = area.left; x < area.right; ++x) {
-      if (!match(image.Pixel(x, y))) continue;
+      if ((image.Pixel(x, y) == color) == differ) continue;
       box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
              std::max(box.bottom, y + 1)};
     }
@@ -78,13 +77,9 @@ inline platform::Rect Where(const platform::Image& image, platform::Rect area,
   return box.IsEmpty() ? platform::Rect{} : box;
 }
 
-inline platform::Rect WhereColor(const platform::Image& image, platform::Rect area, Color color) {
-  return Where(image, area, [color](Color c) { return c == color; });
-}
-
 // Bounding box of the pixels of area that differ from its ground colour.
 inline platform::Rect Ink(const platform::Image& image, platform::Rect area, Color ground) {
-  return Where(image, area, [ground](Color c) { return c != ground; });
+  return WhereColor(image, area, ground, true);
 }
 
 inline int Count(const platform::Image& image, platform::Rect area, Color color) {
