@@ -86,4 +86,24 @@ check "a killed copy does not block the next start" test -n "$main"
 press quit "$main"
 wait_exit
 
+# Without a usable runtime folder the lock is the user's own: another user's lock file, held, at
+# the name a shared folder would give, and a runtime folder open to everyone, keep no one out.
+foreign=/tmp/QuaxelMainMutex-$(id -u).lock
+if rm -f "$foreign" && : >"$foreign" && chown nobody "$foreign" && chmod 600 "$foreign"; then
+  flock "$foreign" sleep 30 &
+  holder=$!
+  helpers="$helpers $holder"
+  mkdir -m 777 "$work/open-run"
+  for runtime in "" "$work/open-run"; do
+    XDG_RUNTIME_DIR=$runtime start_app
+    main=$(window '^Quaxel\? - ' 5)
+    check "starts beside another user's lock (runtime folder '$runtime')" test -n "$main"
+    press quit "$main"
+    wait_exit
+  done
+  check "nothing of ours in a runtime folder open to everyone" test -z "$(ls -A "$work/open-run")"
+  kill "$holder" 2>/dev/null
+  rm -f "$foreign"
+fi
+
 finish
