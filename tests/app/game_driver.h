@@ -1,16 +1,16 @@
 #pragma once
-// Plays the whole program as a person does, on the fake clock: clicks and keys go through the
-// window system, the freshly shuffled deck may be laid out before its cards come out, and the
-// sounds asked for are recorded. `rules` works out from the cards alone what a game must pay.
+// Plays the whole program as a person does, on the fake clock, laying out freshly shuffled decks
+// and recording the sounds; after every act the table must be what `rules::Model` makes of it.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <optional>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/main_window.h"
@@ -24,34 +24,15 @@
 #include "ui/card_window.h"
 #include "ui/labels.h"
 
+using platform::Window;
+
 namespace rules {
 
-struct Face {
-  int suit = -1;  // 0 spades, 1 hearts, 2 clubs, 3 diamonds
-  int rank = -1;  // 0 ace .. 12 king
-  bool joker = false;
-  friend bool operator==(const Face&, const Face&) = default;
-};
-using Slot = std::optional<Face>;  // no card
+// A card is 13 * suit + rank (spades, hearts, clubs, diamonds; ace to king); jokers are alike.
+constexpr int kJoker = 52, kNone = -1;
 
-// Jokers are all alike to the rules.
-inline Face Of(const Card& card) {
-  return card.isJoker == 1 ? Face{-1, -1, true} : Face{card.suit, card.rank, false};
-}
-inline Slot SlotOf(const Card& card) {
-  return card.IsValid() ? Slot(Of(card)) : std::nullopt;
-}
-
-// "AS", "TH", "*" (a joker), separated by spaces.
-inline std::vector<Face> Faces(const std::string& names) {
-  std::vector<Face> faces;
-  std::istringstream in(names);
-  for (std::string n; in >> n;) {
-    faces.push_back(n == "*" ? Face{-1, -1, true}
-                             : Face{static_cast<int>(std::string("SHCD").find(n[1])),
-                                    static_cast<int>(std::string("A23456789TJQK").find(n[0]))});
-  }
-  return faces;
+inline int Of(const Card& card) {
+  return !card.IsValid() ? kNone : card.isJoker == 1 ? kJoker : 13 * card.suit + card.rank;
 }
 
 // Coins per coin wagered for the cards succeeded: from 10 cards 1, from 14 cards 2, ...
@@ -66,92 +47,183 @@ inline int CardBonusFactor(int count) {
   return factor;
 }
 
-// What five known cards pay per coin in the special bonus.
-inline int PayOfFive(const std::array<Face, 5>& cards) {
-  int ranks[13] = {};
-  bool flush = true;
-  for (const Face& c : cards) {
-    ++ranks[c.rank];
-    flush = flush && c.suit == cards[0].suit;
-  }
-  std::vector<int> held;  // how many of each rank, most first
-  int low = 13, high = -1;
-  for (int r = 0; r < 13; ++r) {
-    if (ranks[r] == 0) continue;
-    held.push_back(ranks[r]);
-    low = std::min(low, r);
-    high = r;
-  }
-  std::sort(held.rbegin(), held.rend());
-  const bool broadway = ranks[0] && ranks[9] && ranks[10] && ranks[11] && ranks[12];
-  const bool straight = held.size() == 5 && (broadway || high - low == 4);
-  if (straight && flush) return broadway ? 200 : 20;
-  if (held[0] >= 4) return 5;
-  if (held[0] == 3 && held[1] == 2) return 2;
-  return flush ? 1 : 0;
-}
-
-// The hand with each joker standing for whichever card pays best; nothing with an empty slot.
-inline int SpecialPay(const std::array<Slot, 5>& hand) {
-  std::array<Face, 5> cards;
+// What five cards pay per coin in the special bonus, each joker standing for the best card.
+inline int SpecialPay(std::array<int, 5> hand) {
+  if (std::count(hand.begin(), hand.end(), kNone) > 0) return 0;
   std::vector<int> jokers;
-  for (int i = 0; i < 5; ++i) {
-    if (!hand[i]) return 0;
-    cards[i] = *hand[i];
-    if (cards[i].joker) jokers.push_back(i);
-  }
+  for (int i = 0; i < 5; ++i)
+    if (hand[i] == kJoker) jokers.push_back(i);
   int best = 0;
-  const int tries = jokers.empty() ? 1 : jokers.size() == 1 ? 52 : 52 * 52;
-  for (int t = 0; t < tries; ++t) {
+  for (std::size_t t = 0; t < (jokers.empty() ? 1u : jokers.size() == 1 ? 52u : 52u * 52); ++t) {
     for (std::size_t j = 0, code = t; j < jokers.size(); ++j, code /= 52)
-      cards[jokers[j]] = {static_cast<int>(code % 52) / 13, static_cast<int>(code % 52) % 13};
-    best = std::max(best, PayOfFive(cards));
+      hand[jokers[j]] = static_cast<int>(code % 52);
+    int held[13] = {}, ranks = 0;  // how many of each rank; a bit for each rank held
+    bool flush = true;
+    for (const int c : hand) {
+      ++held[c % 13];
+      ranks |= 1 << c % 13;
+      flush = flush && c / 13 == hand[0] / 13;
+    }
+    std::sort(held, held + 13, std::greater<>());
+    const bool broadway = ranks == 0x1E01;  // ten to king and the ace
+    const bool straight = held[0] == 1 && (broadway || ranks / (ranks & -ranks) == 31);
+    best = std::max(best, straight && flush              ? (broadway ? 200 : 20)
+                          : held[0] >= 4                 ? 5
+                          : held[0] == 3 && held[1] == 2 ? 2
+                                                         : flush);
   }
   return best;
 }
 
-inline bool Matches(const Slot& pile, const Slot& card) {
-  if (!card) return false;
-  if (!pile || pile->joker || card->joker) return true;
-  return pile->suit == card->suit || pile->rank == card->rank;
+inline bool Matches(int pile, int card) {
+  return card != kNone && (pile == kNone || pile == kJoker || card == kJoker ||
+                           pile / 13 == card / 13 || pile % 13 == card % 13);
 }
 
 // The double-up: the joker beats everything, then the ace, the king ... down to the two.
-inline int DoubleValue(const Face& c) {
-  return c.joker ? 14 : c.rank == 0 ? 13 : c.rank;
+inline int DoubleValue(int c) {
+  return c == kJoker ? 14 : c % 13 == 0 ? 13 : c % 13;
 }
 
-// One game from the order of its deck.
-struct Table {
-  explicit Table(std::vector<Face> order) : deck(std::move(order)) {
-    for (Slot& slot : hand)
+// What a person's clicks must come to: the meters, the enabled controls, the game from the order
+// of its deck, and the double-up from its turn's deck.
+struct Model {
+  enum Phase { kBetween, kPlaying, kOffer, kPicking };
+
+  // The program's deck once shuffled: a game deals its hand from it, a turn shows its first card.
+  void Learn() {
+    deck.clear();
+    for (int j = 0; j < ::deck.count; ++j)
+      deck.push_back(Of(::deck.cards[j]));
+    if (phase == kPicking) return;
+    next = count = pays = 0;
+    pile = kNone;
+    for (int& slot : hand)
       slot = Draw();
-    pays += SpecialPay(hand);
+    pays = SpecialPay(hand);
   }
-  Slot Draw() { return next < deck.size() ? Slot(deck[next++]) : std::nullopt; }
+  int Draw() { return next < deck.size() ? deck[next++] : kNone; }
   bool Playable(int i) const { return Matches(pile, hand[i]); }
   int FirstPlayable() const {
     for (int i = 0; i < 5; ++i)
       if (Playable(i)) return i;
     return -1;
   }
+  int Win() const { return (CardBonusFactor(count) + pays) * bet; }
+
+  void GameOver() {
+    bet = win = saved = 0;
+    phase = kBetween;
+  }
+  void Collect() {
+    if (win != 0) {
+      credits += win + saved;
+      GameOver();
+    }
+    doubleMode = false;
+  }
+  void Deal() {
+    lastBet = bet;
+    phase = kPlaying;
+    next = 0;  // until the deck is known
+    ++games;
+  }
   void Play(int i) {
     pile = hand[i];
-    count += pile->joker ? 0 : 1;
+    count += pile == kJoker ? 0 : 1;
     hand[i] = Draw();
     pays += SpecialPay(hand);
+    if (FirstPlayable() >= 0) return;
+    win = Win();
+    if (win == 0) return GameOver();
+    doubleMode = true;
+    Offer();
   }
-  int Win(int bet) const { return (CardBonusFactor(count) + pays) * bet; }
+  void Offer() {
+    if (win + saved >= 5000) return Collect();
+    phase = kOffer;
+  }
+  void Pick(int i) {
+    ++picks;
+    if (DoubleValue(deck[i]) > DoubleValue(deck[0])) {
+      win *= 2;
+      Offer();
+    } else if (DoubleValue(deck[i]) < DoubleValue(deck[0])) {
+      credits += saved;
+      GameOver();
+    }  // a push deals again
+  }
 
-  std::vector<Face> deck;
-  std::size_t next = 0;
-  std::array<Slot, 5> hand;
-  Slot pile;
+  // The hand slot of a SELECT button or a card window, or -1.
+  static int Slot(Window* control) {
+    for (int i = 0; i < kHandSize; ++i)
+      if (control == selectButtons[i] || control == cardWindows[i]) return i;
+    return -1;
+  }
+  bool Enabled(Window* control) const {
+    if (const int i = Slot(control); i >= 0)
+      return phase == kPlaying ? Playable(i) : phase == kPicking && i > 0;
+    if (phase == kOffer) return control != halfDoubleButton || win >= 2;
+    if (phase != kBetween) return false;
+    if (control == oneBetButton) return credits > 0;
+    if (control == dealDrawButton) return bet > 0;
+    // REPEAT BET while the credits cover the rest of the last wager and no coin has reached it.
+    return control == repeatBetButton && credits > 0 && bet < lastBet && credits + bet >= lastBet;
+  }
+  // Where the focus rests in a game and in the double-up; null where the last click leaves it.
+  Window* Focus() const {
+    if (phase == kPlaying) return selectButtons[FirstPlayable()];
+    if (phase == kOffer) return dealDrawButton;
+    if (phase != kPicking) return nullptr;
+    int best = 1;  // with Hint the highest of the four, the first among equals
+    for (int k = 2; hint && k <= 4; ++k)
+      best = DoubleValue(deck[k]) > DoubleValue(deck[best]) ? k : best;
+    return selectButtons[best];
+  }
+  // What a click on an enabled control does; the least time the chain it starts runs, in ms.
+  int Click(Window* control) {
+    const Phase was = phase;
+    if (control == collectButton || (control == oneBetButton && doubleMode)) Collect();
+    if (control == oneBetButton) {
+      --credits;
+      if (++bet == 10) Deal();  // the tenth coin deals at once
+    }
+    if (control == halfDoubleButton && win > 1) {
+      saved += win - win / 2;
+      win /= 2;
+    }
+    if (control == halfDoubleButton || (control == dealDrawButton && was == kOffer))
+      phase = kPicking;
+    else if (control == dealDrawButton)
+      Deal();
+    if (control == repeatBetButton) {  // the deal follows a second later
+      Collect();
+      credits -= lastBet - bet;
+      bet = lastBet;
+    }
+    if (const int i = Slot(control); i >= 0) was == kPlaying ? Play(i) : Pick(i);
+    if (was == kPicking) return 1100;     // the reveal
+    if (was == kPlaying) return 340;      // the flight and the refill
+    if (phase == kPicking) return 600;    // the cards down and the dealer's card up
+    return phase == kPlaying ? 1100 : 0;  // the deal
+  }
+
+  std::int64_t credits = 0;
+  int bet = 0, lastBet = 0, win = 0, saved = 0;
+  bool doubleMode = false, hint = false;
+  Phase phase = kBetween;
+  std::vector<int> deck;
+  std::size_t next = 0;  // the deck's next card; 0 until a game's deck is known
+  std::array<int, 5> hand;
+  int pile = kNone;
   int count = 0;  // ordinary cards played
   int pays = 0;   // special-bonus hits so far, in coins per coin wagered
+  int games = 0, picks = 0;
 };
 
 }  // namespace rules
+
+using rules::Model;
 
 struct SoundEvent {
   int id;
@@ -160,8 +232,13 @@ struct SoundEvent {
   friend bool operator==(const SoundEvent&, const SoundEvent&) = default;
 };
 
+inline bool Shows(const Label& label) {
+  return label.visible == 1;
+}
+
 class GameTest : public ProgramTest {
  protected:
+  using Meanwhile = std::function<void(std::int64_t start, int chain)>;
   // Shuffle level 0 deals the canonical order: spades, hearts, clubs, diamonds, ace to king.
   struct Options {
     int credits = 100, sound = 0, hint = 0, jokers = 0, level = 0;
@@ -171,16 +248,14 @@ class GameTest : public ProgramTest {
     WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=" + std::to_string(o.credits) +
                   "\nLevel=" + std::to_string(o.level) + "\nJoker Num=" + std::to_string(o.jokers) +
                   "\nSound=" + std::to_string(o.sound) + "\nHint=" + std::to_string(o.hint) + "\n");
-    gameState = GameState{};  // the game's globals outlive a program run inside one test binary
-    cardsSucceeded = 0;
-    doubleMode = 0;
-    for (SpecialBonusEntry& entry : specialBonus)
-      entry.hits = 0;
     platform::SetSoundSink([this](int id, unsigned flags) {
       sounds.push_back({id, flags, Now()});
     });
     Start();
     sounds.clear();
+    model = {};
+    model.credits = o.credits;
+    model.hint = o.hint == 1;
   }
   void TearDown() override {
     platform::SetSoundSink(nullptr);
@@ -189,83 +264,131 @@ class GameTest : public ProgramTest {
 
   static std::int64_t Now() { return platform::CurrentClock().NowMs(); }
   static void AdvanceTo(std::int64_t ms) { platform::AdvanceBy(ms - Now()); }
-  static void Press(platform::Window* control) {
+  static void Press(Window* control) {
     person::Click(control);
     platform::RunUntilIdle();
   }
-  static void Bet(int coins) {
-    for (int c = 0; c < coins; ++c)
-      Press(oneBetButton);
-  }
-
-  // Lays these cards on top of the deck, in this order; right after a shuffle, before the deal.
+  // Lays cards named "AS", "TH", "*" (a joker)... on top of the deck, in this order; right after
+  // a shuffle, before the deal.
   static void Arrange(const std::string& names) {
-    const std::vector<rules::Face> wanted = rules::Faces(names);
-    for (int at = 0; at < static_cast<int>(wanted.size()); ++at) {
-      int j = at;
-      while (j < deck.count && !(rules::Of(deck.cards[j]) == wanted[at]))
-        ++j;
-      if (j < deck.count) SwapCards(deck.cards[at], deck.cards[j]);
+    std::istringstream in(names);
+    int at = 0;
+    for (std::string n; in >> n; ++at) {
+      const int card = n == "*" ? rules::kJoker
+                                : static_cast<int>(13 * std::string("SHCD").find(n[1]) +
+                                                   std::string("A23456789TJQK").find(n[0]));
+      for (int j = at; j < deck.count; ++j)
+        if (rules::Of(deck.cards[j]) == card) SwapCards(deck.cards[at], deck.cards[j]);
     }
   }
-  // The order the last shuffle left: what the deal and the double-up turn take their cards from.
-  static std::vector<rules::Face> DeckOrder() {
-    std::vector<rules::Face> order;
-    for (int j = 0; j < deck.count; ++j)
-      order.push_back(rules::Of(deck.cards[j]));
-    return order;
+  // Every control a person may click; kNames are theirs in the trail of acts.
+  static std::vector<Window*> Controls() {
+    std::vector<Window*> all = {oneBetButton, repeatBetButton, dealDrawButton, collectButton,
+                                halfDoubleButton};
+    all.insert(all.end(), selectButtons, selectButtons + kHandSize);
+    all.insert(all.end(), cardWindows, cardWindows + kHandSize);
+    return all;
   }
+  static constexpr const char* kNames[] = {"BET", "REPEAT", "DEAL", "COLLECT", "HALF",
+                                           "S0",  "S1",     "S2",   "S3",      "S4",
+                                           "C0",  "C1",     "C2",   "C3",      "C4"};
 
-  // DEAL/DRAW with the deck laid out as named (the rest stays as shuffled); the hand dealt.
-  rules::Table Deal(const std::string& cards = "") {
-    Press(dealDrawButton);
+  // A click on `control` (Return when `byKey`). `cards` are laid on the deck it shuffles, the
+  // next turn's after a push; `meanwhile` runs from the start of the chain it begins. Three
+  // seconds later the table must be the model's.
+  void Act(Window* control, const std::string& cards = "", const Meanwhile& meanwhile = {},
+           bool byKey = false) {
+    const bool acts = model.Enabled(control), picking = model.phase == Model::kPicking;
+    int chain = acts ? model.Click(control) : 0;
+    std::int64_t start = Now();
+    const auto all = Controls();
+    const auto k = std::find(all.begin(), all.end(), control) - all.begin();
+    trail += std::string(acts ? " " : " -") + kNames[k] + (byKey ? "(Return)" : "");
+    byKey ? person::Key("Return") : person::Click(control);
+    platform::RunUntilIdle();
+    if (acts && control == repeatBetButton) {
+      platform::AdvanceBy(1000);
+      model.Deal();
+      chain = 1100;
+      start = Now();
+    }
+    // After a push the next turn is shuffled as the picked card shows.
+    for (int ms = 0;
+         picking && !cards.empty() && ms < 5000 && handSlots[Model::Slot(control)] == &backCard;
+         ms += 10)
+      platform::AdvanceBy(10);
     Arrange(cards);
-    platform::AdvanceBy(2000);
-    return rules::Table(DeckOrder());
+    if (meanwhile) meanwhile(start, chain);
+    platform::AdvanceBy(3000);
+    Check();
   }
-  // Plays card i as a person does: clicking its SELECT button, or the card itself.
-  static void Play(rules::Table& table, int i, bool onTheCard = false) {
-    Press(onTheCard ? cardWindows[i] : selectButtons[i]);
-    platform::AdvanceBy(1000);
-    table.Play(i);
-  }
-
-  // Every key a person might press while a chain runs: none may change the game or reach QUIT.
-  static testing::AssertionResult KeysChangeNothing() {
-    const GameState before = gameState;
-    for (const char* key : {"Return", "Space", "Tab", "Left", "Right", "Up", "Down"}) {
-      person::Key(key);
-      if (mainWindow == nullptr) return testing::AssertionFailure() << key << " closed the program";
-      if (gameState.credits != before.credits || gameState.bet != before.bet ||
-          gameState.win != before.win || gameState.saved != before.saved)
-        return testing::AssertionFailure() << key << " changed the game";
+  // Runs the clock to `ms`, with every key pressed first when `pressKeys`: none may do anything.
+  void At(std::int64_t ms) {
+    for (const char* key :
+         {"Return", "Space", "Tab", "Backtab", "Left", "Right", "Up", "Down", "Escape"}) {
+      if (pressKeys) person::Key(key);
+      ASSERT_NE(mainWindow, nullptr) << key << " closed the program";
     }
-    return testing::AssertionSuccess();
+    AdvanceTo(ms);
+  }
+  // Each card comes into its hand slot at its tick after `start`, and not a tick before.
+  void Ticks(std::int64_t start, const std::vector<std::tuple<int, int, Card*>>& ticks) {
+    for (const auto& [ms, slot, card] : ticks) {
+      if (ms > 0) {
+        At(start + ms - 1);
+        EXPECT_NE(handSlots[slot], card) << ms;
+      }
+      At(start + ms);
+      EXPECT_EQ(handSlots[slot], card) << ms;
+    }
+  }
+  void Bet(int coins, const std::string& cards = "") {
+    for (int c = 1; c <= coins; ++c)
+      Act(oneBetButton, c == 10 ? cards : "");
+  }
+  void Check() {
+    ASSERT_NE(mainWindow, nullptr) << trail;
+    if (model.phase == Model::kPicking || (model.phase == Model::kPlaying && model.next == 0)) {
+      model.Learn();
+      if (model.phase == Model::kPlaying) trail = " dealt:";
+    }
+    const auto all = Controls();
+    for (std::size_t k = 0; k < all.size(); ++k)
+      EXPECT_EQ(IsWindowEnabled(all[k]), model.Enabled(all[k])) << kNames[k] << " in" << trail;
+    if (model.phase == Model::kPlaying) {
+      for (int i = 0; i < kHandSize; ++i) {
+        EXPECT_TRUE(rules::Of(*handSlots[i]) == model.hand[i] &&
+                    Shows(cardCaptions[i]) == model.Playable(i))
+            << "card " << i << " in" << trail;
+      }
+      EXPECT_EQ(succeededMeter.text, std::to_string(model.count)) << trail;
+      // From 10 cards on a SUCCESSES row is lit, the one showing what they pay.
+      const int lit = LitRow();
+      const int pays = rules::CardBonusFactor(model.count) * model.bet;
+      EXPECT_EQ(lit > 0 ? successesTable[8 + lit].text : "-", pays > 0 ? std::to_string(pays) : "-")
+          << model.count << " cards in" << trail;
+    }
+    EXPECT_TRUE(!model.Focus() || platform::GetFocus() == model.Focus()) << "focus in" << trail;
+    EXPECT_EQ((std::vector<std::int64_t>{gameState.credits, gameState.bet, gameState.win,
+                                         gameState.saved, doubleMode}),
+              (std::vector<std::int64_t>{model.credits, model.bet, model.win, model.saved,
+                                         model.doubleMode}))
+        << "credits, bet, win, saved, double-up in" << trail;
   }
 
+  static int LitRow() {
+    for (int row = 1; row <= 7; ++row)
+      if (successesTable[row].backColor == kRed) return row;
+    return 0;
+  }
   int Heard(int id, unsigned flags) const {
-    int n = 0;
-    for (const SoundEvent& s : sounds)
-      n += s.id == id && s.flags == flags;
-    return n;
+    return static_cast<int>(std::count_if(sounds.begin(), sounds.end(), [&](const SoundEvent& s) {
+      return s.id == id && s.flags == flags;
+    }));
   }
 
+  rules::Model model;
+  std::string trail;  // what was done since the last deal
+  bool pressKeys = false;
   std::vector<SoundEvent> sounds;
 };
-
-// A fixture whose chains are stepped through tick by tick, with every key pressed before each
-// tick while the chain runs (parameter true), or none.
-template <typename Fixture>
-class WithKeys : public Fixture, public testing::WithParamInterface<bool> {
- protected:
-  testing::AssertionResult At(std::int64_t ms) {
-    testing::AssertionResult pressed =
-        this->GetParam() ? GameTest::KeysChangeNothing() : testing::AssertionSuccess();
-    GameTest::AdvanceTo(ms);
-    return pressed;
-  }
-};
-
-inline bool Shows(const Label& label) {
-  return label.visible == 1;
-}
