@@ -78,6 +78,7 @@ platform::LResult MainWindowProc(platform::Window* window, unsigned msg, platfor
       return 0;
     case platform::WM_DESTROY:
       mainWindow = nullptr;
+      savedFocus = nullptr;  // its controls go with it
       platform::PostQuitMessage(0);
       return 0;
     case platform::WM_ACTIVATE: {
