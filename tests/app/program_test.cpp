@@ -182,46 +182,6 @@ TEST_F(ProgramTest, ASavedPositionOffEveryScreenBringsTheWholeWindowOntoOne) {
   EXPECT_LE(outer.bottom, 600);
 }
 
-TEST_F(ProgramTest, TabFromQuitSkipsTheDisabledButtons) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=5\n");
-  Start();
-  EXPECT_FALSE(dialogOpened);
-  SetFocus(quitButton);
-  PressKey(VK_TAB);
-  EXPECT_EQ(GetFocus(), oneBetButton);
-  PressKey(VK_TAB, true);
-  EXPECT_EQ(GetFocus(), quitButton);
-  PressKey(VK_RIGHT);  // arrows move among the buttons as Tab does
-  EXPECT_EQ(GetFocus(), oneBetButton);
-}
-
-TEST_F(ProgramTest, SavingOnePlayerKeepsTheOthersSectionsAsTheyWere) {
-  WriteSettings(
-      "[Common Info]\nLastPlayer=2\nXpos=-2147483648\nYpos=-2147483648\n"
-      "[Player 2]\nUser Name=Ann\nCredits=12abc\n"
-      "[Player 3]\n; kept by hand\nUser Name=Bob\nCredits=999\nMood=fine\n");
-  Start();
-  EXPECT_EQ(GetWindowText(mainWindow), "Quaxel? - [Ann]");
-  EXPECT_EQ(gameState.credits, 12);
-  Quit();
-  const std::string text = Normalised(ReadSettings());
-  EXPECT_NE(text.find("[Player 3]\n; kept by hand\nUser Name=Bob\nCredits=999\nMood=fine\n"),
-            std::string::npos)
-      << text;
-  EXPECT_NE(text.find("Credits=12\n"), std::string::npos);
-}
-
-TEST_F(ProgramTest, JunkSettingsStartSafely) {
-  std::string junk = "[Common Info]\nLastPlayer=99999999999\nXpos=123456789\nYpos=-5\n";
-  for (int i = 0; i < 3000; ++i)
-    junk += static_cast<char>((i * 31) % 256);
-  junk += "\n[Player 1]\nCredits=" + std::string(100000, '9') + "\nJoker Num=7\nLevel=99\n";
-  WriteSettings(junk);
-  Start();
-  EXPECT_TRUE(dialogOpened);  // LastPlayer out of range counts as no player
-  EXPECT_EQ(deck.count, 52);
-}
-
 TEST_F(ProgramTest, TheTableShowsItsPanelsAndCardSlots) {
   WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\n");
   Start();
