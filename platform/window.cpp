@@ -280,7 +280,7 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
     layout->addWidget(window->widget);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     window->frame = frame;
-    if (x != kDefaultPosition && y != kDefaultPosition) window->clientPosition = QPoint(x, y);
+    if (x != kDefaultPosition && y != kDefaultPosition) window->originPosition = QPoint(x, y);
     window->rect = {x, y, x + width, y + height};
   }
   window->widget->setEnabled(window->enabled);
@@ -373,18 +373,18 @@ std::string GetWindowText(Window* window) {
 
 namespace {
 
-// A top-level window goes where its client area was asked to go, the whole window on a screen: a
-// position saved on a screen that is gone or smaller now would leave it out of reach. The client
-// area is what is placed and reported, since the desktop tells the size of its frame late, and
-// now and then not at all.
-void PlaceClient(Window* window) {
+// A top-level window goes where its origin (the corner inside its frame) was asked to go, the whole
+// window on a screen: a position saved on a screen that is gone or smaller now would leave it out
+// of reach. The origin is what is placed and reported, since the desktop tells the size of its
+// frame late, and now and then not at all.
+void PlaceOrigin(Window* window) {
   QWidget* frame = window->frame;
   QElapsedTimer waited;
   waited.start();
   while (!frame->windowHandle()->isExposed() && waited.elapsed() < 1000)
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  const QPoint asked = *window->clientPosition;
-  window->clientPosition.reset();
+  const QPoint asked = *window->originPosition;
+  window->originPosition.reset();
   // The frame as far as it is known (nothing, when the desktop has not told it yet).
   const QRect inner = frame->geometry(), framed = frame->frameGeometry();
   const QMargins margins(inner.left() - framed.left(), inner.top() - framed.top(),
@@ -427,14 +427,14 @@ bool ShowWindow(Window* window, int command) {
     } else if (command == SW_RESTORE) {
       window->frame->showNormal();
     } else {
-      if (show && window->clientPosition) {
-        // A native window before it is mapped has no frame yet: it is placed by its client area.
+      if (show && window->originPosition) {
+        // A native window before it is mapped has no frame yet: it is placed by its origin.
         window->frame->winId();
-        window->frame->move(*window->clientPosition);
+        window->frame->move(*window->originPosition);
       }
       window->frame->setVisible(show);
       if (show) window->frame->activateWindow();
-      if (show && window->clientPosition) PlaceClient(window);
+      if (show && window->originPosition) PlaceOrigin(window);
     }
   } else {
     window->widget->setVisible(show);

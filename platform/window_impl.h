@@ -37,8 +37,8 @@ class Window {
   Window* owner = nullptr;                 // of a dialog
   QImage surface;
   Rect rect;  // in the parent's client coordinates (desktop for a top-level window)
-  // Where the client area of a top-level window was asked to go, until it has been shown there.
-  std::optional<QPoint> clientPosition;
+  // Where the origin of a top-level window was asked to go, until it has been shown there.
+  std::optional<QPoint> originPosition;
   QRegion invalid;
   bool eraseInvalid = false;
   bool visible = false;
