@@ -3,30 +3,34 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "platform/gdi.h"
+
+// Selects an object for the life of the guard, then restores the previous one and deletes it.
+class Selected {
+ public:
+  Selected(platform::Dc* dc, platform::GdiObject* object)
+      : dc_(dc), object_(object), previous_(platform::SelectObject(dc, object)) {}
+  ~Selected() { platform::SelectObject(dc_, previous_), platform::DeleteObject(object_); }
+
+ private:
+  platform::Dc* dc_;
+  platform::GdiObject* object_;
+  platform::GdiObject* previous_;
+};
 
 class Canvas {
  public:
   Canvas(int width, int height, platform::Color paper = platform::Rgb(255, 255, 255))
       : width_(width), height_(height) {
-    dc_ = platform::CreateCompatibleDC(nullptr);
-    bitmap_ = platform::CreateCompatibleBitmap(dc_, width, height);
-    initial_ = platform::SelectObject(dc_, bitmap_);
     platform::Brush* brush = platform::CreateSolidBrush(paper);
-    platform::FillRect(dc_, {0, 0, width, height}, brush);
+    platform::FillRect(dc(), {0, 0, width, height}, brush);
     platform::DeleteObject(brush);
   }
-  ~Canvas() {
-    platform::SelectObject(dc_, initial_);
-    platform::DeleteObject(bitmap_);
-    platform::DeleteDC(dc_);
-  }
-  Canvas(const Canvas&) = delete;
-  Canvas& operator=(const Canvas&) = delete;
 
-  platform::Dc* dc() const { return dc_; }
-  platform::Color At(int x, int y) const { return platform::GetPixel(dc_, x, y); }
+  platform::Dc* dc() const { return dc_.get(); }
+  platform::Color At(int x, int y) const { return platform::GetPixel(dc(), x, y); }
 
   // Bounding box of the matching pixels, and their number.
   platform::Rect Find(const std::function<bool(platform::Color)>& match,
@@ -50,27 +54,9 @@ class Canvas {
  private:
   int width_;
   int height_;
-  platform::Dc* dc_ = nullptr;
-  platform::Bitmap* bitmap_ = nullptr;
-  platform::GdiObject* initial_ = nullptr;
-};
-
-// Selects an object for the life of the guard, then restores the previous one and deletes it.
-class Selected {
- public:
-  Selected(platform::Dc* dc, platform::GdiObject* object)
-      : dc_(dc), object_(object), previous_(platform::SelectObject(dc, object)) {}
-  ~Selected() {
-    platform::SelectObject(dc_, previous_);
-    platform::DeleteObject(object_);
-  }
-  Selected(const Selected&) = delete;
-  Selected& operator=(const Selected&) = delete;
-
- private:
-  platform::Dc* dc_;
-  platform::GdiObject* object_;
-  platform::GdiObject* previous_;
+  std::unique_ptr<platform::Dc, decltype(&platform::DeleteDC)> dc_{
+      platform::CreateCompatibleDC(nullptr), &platform::DeleteDC};
+  Selected bitmap_{dc(), platform::CreateCompatibleBitmap(dc(), width_, height_)};
 };
 
 inline bool Dark(platform::Color c) {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <numeric>
 #include <sstream>
 #include <thread>
 #include <tuple>
@@ -110,7 +111,6 @@ TEST_F(SettingsTest, CaptureTakesMeterOptionsAndPositionButNotTheName) {
   StartAndChoose(2, "Bob", 10);
   platform::Window* mainWindow = platform::CreateWindow(className, "main", platform::WS_VISIBLE,
                                                         120, 80, 300, 200, nullptr, 0);
-  ASSERT_NE(mainWindow, nullptr);
   savePosition = 1;
   gameState.credits = 345;
   currentPlayer = {{}, 0, 0, 5, 1, 2, 0x00123456};
@@ -125,16 +125,17 @@ TEST_F(SettingsTest, CaptureTakesMeterOptionsAndPositionButNotTheName) {
 }
 
 TEST_F(SettingsTest, ValuesLoadAsReadWithNumbersSaturatedNamesCutAndJunkPassedOver) {
-  std::string junk;
-  for (int i = 0; i < 256; ++i)
-    junk += static_cast<char>(i);
-  const std::string texts[] = {"12abc", "abc", " -5", "99999999999", "-99999999999"};
-  const std::int32_t credits[] = {12, 0, -5, INT32_MAX, INT32_MIN};
-  for (int i = 0; i < 5; ++i) {
+  std::string junk(256, 0);
+  std::iota(junk.begin(), junk.end(), 0);
+  for (const auto& [text, credits] : {std::pair{"12abc", 12},
+                                      {"abc", 0},
+                                      {" -5", -5},
+                                      {"99999999999", INT32_MAX},
+                                      {"-99999999999", INT32_MIN}}) {
     // Junk, a key again and a section again change nothing.
-    Write("[Player 1]\nUser Name\n=\n[\nCredits=" + texts[i] + "\n" + junk + "\nCredits=6\n" +
-          junk + "\n[Player 1]\nCredits=7\n");
-    EXPECT_EQ(Fields(Load().players[0]), std::tuple("No Name", credits[i], 1, 3, 0, 0, 32768u));
+    Write("[Player 1]\nUser Name\n=\n[\nCredits=" + std::string(text) + "\n" + junk +
+          "\nCredits=6\n" + junk + "\n[Player 1]\nCredits=7\n");
+    EXPECT_EQ(Fields(Load().players[0]), std::tuple("No Name", credits, 1, 3, 0, 0, 32768u));
   }
   Write("[Player 3]\nSound=2\nLevel=-3\nHint=x\nJoker Num=7\n");
   EXPECT_EQ(Fields(Load().players[2]), std::tuple("No Name", 0, 2, -3, 0, 7, 32768u));
@@ -153,8 +154,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsReportedOnceAndNeverOverwritten) {
       {"no read permission", [&] { Write(text), fs::permissions(path, fs::perms::none); }},
       {"a folder", [&] { fs::create_directory(path); }},
       {"a pipe", [&] { ASSERT_EQ(std::system(("mkfifo '" + path + "'").c_str()), 0); }},
-      {"over 1 MB", [&] { Write(text), fs::resize_file(path, platform::kMaxProfileBytes + 1); }},
-      {"10 MB", [&] { Write(text), fs::resize_file(path, 10 * platform::kMaxProfileBytes); }}};
+      {"over 1 MB", [&] { Write(text), fs::resize_file(path, platform::kMaxProfileBytes + 1); }}};
   for (const auto& [what, make] : cases) {
     fs::remove_all(path);
     make();
