@@ -5,12 +5,10 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QWindow>
 #include <map>
 #include <memory>
 
@@ -97,17 +95,11 @@ QFont DialogFont(const DialogTemplate& t) {
   return font.Resolve().font;
 }
 
-// A window shown a moment ago is placed by the desktop when it maps: wait for that (briefly), then
-// put the dialog's centre on the owner's.
+// The dialog's centre on the owner's, once the desktop has placed the owner.
 void CentreOverOwner(QWidget* dialog, Window* owner) {
   if (!IsWindow(owner) || !owner->frame->isVisible()) return;
   QWidget* over = owner->frame;
-  QElapsedTimer waited;
-  waited.start();
-  while (over->windowHandle() != nullptr && !over->windowHandle()->isExposed() &&
-         waited.elapsed() < 1000) {
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-  }
+  detail::WaitUntilPlaced(over);
   dialog->adjustSize();
   const QPoint centre = over->frameGeometry().center();
   dialog->move(centre.x() - dialog->width() / 2, centre.y() - dialog->height() / 2);

@@ -176,6 +176,15 @@ Window* NextWindowToPaint() {
   return nullptr;
 }
 
+void WaitUntilPlaced(QWidget* topLevel) {
+  QElapsedTimer waited;
+  waited.start();
+  while (topLevel->windowHandle() != nullptr && !topLevel->windowHandle()->isExposed() &&
+         waited.elapsed() < 1000) {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  }
+}
+
 QImage* SurfaceOf(Window* window) {
   return IsWindow(window) ? &window->surface : nullptr;
 }
@@ -379,10 +388,7 @@ namespace {
 // frame late, and now and then not at all.
 void PlaceOrigin(Window* window) {
   QWidget* frame = window->frame;
-  QElapsedTimer waited;
-  waited.start();
-  while (!frame->windowHandle()->isExposed() && waited.elapsed() < 1000)
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+  detail::WaitUntilPlaced(frame);
   const QPoint asked = *window->originPosition;
   window->originPosition.reset();
   // The frame as far as it is known (nothing, when the desktop has not told it yet).

@@ -71,6 +71,9 @@ void ForgetWindow(Window* window);
 void QueueChanged();
 // While held (a blocking wait), the host loop does not run our queue.
 void HoldQueue(bool hold);
+// A window shown a moment ago is placed by the desktop when it maps: waits (up to a second, the
+// toolkit repainting meanwhile) until it has been.
+void WaitUntilPlaced(QWidget* topLevel);
 // Whether RunMessageLoop is running.
 bool InMessageLoop();
 // The session ends (a signal, the session manager, the display gone): every top-level window gets
