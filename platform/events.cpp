@@ -2,7 +2,6 @@
 // RunUntilIdle/AdvanceBy in tests.
 
 #include <QApplication>
-#include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <limits>
@@ -23,7 +22,7 @@ struct Posted {
 struct Timer {
   Window* window;
   unsigned id;
-  std::int64_t deadline;
+  std::int64_t deadline;  // microseconds of the current clock
   std::uint64_t order;
   TimerProc callback;
 };
@@ -36,7 +35,12 @@ struct Queue {
   int quitCode = 0;
   int held = 0;
   bool looping = false;  // inside RunMessageLoop
-  QTimer* pump = nullptr;
+  // Runs the queue from the host loop: at once when something is posted or invalid, else when
+  // the earliest timer falls due, and not at all when nothing waits.
+  detail::Alarm* pump = nullptr;
+  std::int64_t pumpAt = kIdle;  // what the pump is set for: kIdle, kAtOnce or a deadline
+  static constexpr std::int64_t kIdle = std::numeric_limits<std::int64_t>::max();
+  static constexpr std::int64_t kAtOnce = std::numeric_limits<std::int64_t>::min();
 };
 
 Queue& TheQueue() {
@@ -64,8 +68,17 @@ std::vector<Timer>::iterator DueTimer(std::int64_t now) {
   return best;
 }
 
+// The deadline of the earliest timer, or Queue::kIdle.
+std::int64_t EarliestDeadline() {
+  std::int64_t earliest = Queue::kIdle;
+  for (const Timer& t : TheQueue().timers)
+    earliest = std::min(earliest, t.deadline);
+  return earliest;
+}
+
 void RunPump() {
   Queue& q = TheQueue();
+  q.pumpAt = Queue::kIdle;
   if (q.held > 0) return;
   RunUntilIdle();
   // Ending the toolkit's loops outside the program's loop would end the next one at its start.
@@ -83,23 +96,20 @@ namespace detail {
 void QueueChanged() {
   Queue& q = TheQueue();
   if (QCoreApplication::instance() == nullptr || q.held > 0) return;
-  if (q.pump == nullptr) {
-    q.pump = new QTimer(QCoreApplication::instance());
-    q.pump->setSingleShot(true);
-    QObject::connect(q.pump, &QTimer::timeout, &RunPump);
-  }
-  std::int64_t delay = -1;
+  if (q.pump == nullptr) q.pump = new detail::Alarm(&RunPump);  // lives as long as the program
+  std::int64_t at = Queue::kIdle;
   if (!q.posted.empty() || q.quit || NextWindowToPaint() != nullptr) {
-    delay = 0;
-  } else if (dynamic_cast<FakeClock*>(&CurrentClock()) == nullptr) {
-    delay = NextTimerDelay();  // fake time never moves by itself
+    at = Queue::kAtOnce;
+  } else if (dynamic_cast<FakeClock*>(&CurrentClock()) == nullptr) {  // fake time stands still
+    at = EarliestDeadline();
   }
-  if (delay < 0) {
-    q.pump->stop();
-    return;
+  if (at == q.pumpAt) return;
+  q.pumpAt = at;
+  if (at == Queue::kIdle) {
+    q.pump->Cancel();
+  } else if (!q.pump->RingIn(at == Queue::kAtOnce ? 0 : at - CurrentClock().NowUs())) {
+    q.pumpAt = Queue::kIdle;
   }
-  const int ms = static_cast<int>(std::min<std::int64_t>(delay, std::numeric_limits<int>::max()));
-  if (!q.pump->isActive() || q.pump->remainingTime() > ms) q.pump->start(ms);
 }
 
 bool InMessageLoop() {
@@ -109,6 +119,10 @@ bool InMessageLoop() {
 void HoldQueue(bool hold) {
   Queue& q = TheQueue();
   q.held += hold ? 1 : -1;
+  if (q.held == 1 && hold && q.pump != nullptr) {  // no wake-up in the middle of the wait
+    q.pump->Cancel();
+    q.pumpAt = Queue::kIdle;
+  }
   if (q.held == 0) QueueChanged();
 }
 
@@ -116,6 +130,7 @@ void ForgetWindow(Window* window) {
   Queue& q = TheQueue();
   std::erase_if(q.posted, [&](const Posted& p) { return p.window == window; });
   std::erase_if(q.timers, [&](const Timer& t) { return t.window == window; });
+  QueueChanged();
 }
 
 }  // namespace detail
@@ -151,7 +166,7 @@ int QuitCode() {
 bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback) {
   if (window != nullptr && !IsWindow(window)) return false;
   Queue& q = TheQueue();
-  const std::int64_t deadline = CurrentClock().NowMs() + delayMs;
+  const std::int64_t deadline = CurrentClock().NowUs() + std::int64_t{delayMs} * 1000;
   auto it = FindTimer(window, id);
   if (it != q.timers.end()) q.timers.erase(it);
   q.timers.push_back({window, id, deadline, q.armed++, std::move(callback)});
@@ -163,6 +178,7 @@ bool KillTimer(Window* window, unsigned id) {
   auto it = FindTimer(window, id);
   if (it == TheQueue().timers.end()) return false;
   TheQueue().timers.erase(it);
+  detail::QueueChanged();
   return true;
 }
 
@@ -171,12 +187,10 @@ bool HasTimer(Window* window, unsigned id) {
 }
 
 std::int64_t NextTimerDelay() {
-  const auto& timers = TheQueue().timers;
-  if (timers.empty()) return -1;
-  std::int64_t earliest = std::numeric_limits<std::int64_t>::max();
-  for (const Timer& t : timers)
-    earliest = std::min(earliest, t.deadline);
-  return std::max<std::int64_t>(0, earliest - CurrentClock().NowMs());
+  const std::int64_t earliest = EarliestDeadline();
+  if (earliest == Queue::kIdle) return -1;
+  const std::int64_t us = earliest - CurrentClock().NowUs();
+  return us > 0 ? (us + 999) / 1000 : 0;
 }
 
 bool DispatchOne() {
@@ -193,7 +207,7 @@ bool DispatchOne() {
     if (IsWindow(window)) ValidateRect(window, nullptr);
     return true;
   }
-  auto due = DueTimer(CurrentClock().NowMs());
+  auto due = DueTimer(CurrentClock().NowUs());
   if (due != q.timers.end()) {
     Timer timer = std::move(*due);
     q.timers.erase(due);

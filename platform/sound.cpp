@@ -13,28 +13,69 @@ namespace {
 
 SoundSink sink;
 
+// How long the device stays open after the last sound has drained, so that the sounds of one
+// chain of steps share it: closing waits for the device's thread (about 0.1 s).
+constexpr std::int64_t kLingerMs = 500;
+
+// The device is open only while something plays. An open device, paused or not, has a thread
+// that wakes for every buffer, so a drained one is closed rather than paused.
 struct Device {
   bool tried = false;
+  bool audio = false;  // the audio subsystem started
   SDL_AudioDeviceID id = 0;
   SDL_AudioSpec spec{};
+  detail::Alarm* drained = nullptr;  // looks at the queue when the sound should have ended
 };
+
+void CloseWhenDrained();
 
 Device& TheDevice() {
   static Device device;
+  return device;
+}
+
+// The open device, opened now if need be; nullptr when there is none.
+Device* OpenDevice() {
+  Device& device = TheDevice();
   if (!device.tried) {
     device.tried = true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-      SDL_AudioSpec want{};
-      want.freq = 22050;
-      want.format = AUDIO_S16SYS;
-      want.channels = 1;
-      want.samples = 1024;
-      device.id =
-          SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
-      if (device.id != 0) SDL_PauseAudioDevice(device.id, 0);
-    }
+    device.audio = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   }
-  return device;
+  if (device.id == 0 && device.audio) {
+    SDL_AudioSpec want{};
+    want.freq = 22050;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 1024;
+    device.id =
+        SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    if (device.id != 0) SDL_PauseAudioDevice(device.id, 0);
+  }
+  if (device.id == 0) return nullptr;
+  if (device.drained == nullptr) device.drained = new detail::Alarm(&CloseWhenDrained);
+  return &device;
+}
+
+// Milliseconds of audio still queued on the device.
+std::int64_t QueuedMs(const Device& device) {
+  const int frameBytes = SDL_AUDIO_BITSIZE(device.spec.format) / 8 * device.spec.channels;
+  if (frameBytes <= 0 || device.spec.freq <= 0) return 0;
+  const std::int64_t frames = SDL_GetQueuedAudioSize(device.id) / frameBytes;
+  return (frames * 1000 + device.spec.freq - 1) / device.spec.freq;
+}
+
+// Closes the device once nothing is queued; otherwise looks again when it should have drained.
+// Without a running toolkit the device just stays open.
+void CloseWhenDrained() {
+  Device& device = TheDevice();
+  if (device.id == 0) return;
+  const std::int64_t left = QueuedMs(device);
+  if (left > 0) {
+    device.drained->RingIn((left + kLingerMs) * 1000);
+    return;
+  }
+  SDL_CloseAudioDevice(device.id);
+  device.id = 0;
 }
 
 QByteArray WaveBytes(int resourceId) {
@@ -84,8 +125,11 @@ std::int64_t LengthMs(const WaveFormat& format) {
 
 // Starts the wave on the device, cutting off whatever plays; false when it cannot.
 bool Start(const QByteArray& bytes) {
-  Device& device = TheDevice();
-  if (device.id == 0) return false;
+  Device* open = OpenDevice();
+  if (open == nullptr) return false;
+  Device& device = *open;
+  // Whatever happens below, the device is closed once it has nothing left to play.
+  device.drained->RingIn(kLingerMs * 1000);
   SDL_AudioSpec spec{};
   Uint8* buffer = nullptr;
   Uint32 length = 0;
@@ -107,7 +151,9 @@ bool Start(const QByteArray& bytes) {
   if (!ok) return false;
   const Uint32 bytesOut = build == 0 ? length : static_cast<Uint32>(cvt.len_cvt);
   SDL_ClearQueuedAudio(device.id);
-  return SDL_QueueAudio(device.id, converted.data(), bytesOut) == 0;
+  if (SDL_QueueAudio(device.id, converted.data(), bytesOut) != 0) return false;
+  device.drained->RingIn((QueuedMs(device) + kLingerMs) * 1000);
+  return true;
 }
 
 }  // namespace

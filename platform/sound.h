@@ -1,6 +1,7 @@
 #pragma once
 // Waveform sounds embedded in the program, played on one audio device: a new sound cuts off the
-// one playing; a sound played to its end blocks (a blocking wait) for its length.
+// one playing; a sound played to its end blocks (a blocking wait) for its length. The device is
+// open only while sounds play, so an idle program does not wake.
 
 #include <cstdint>
 #include <functional>

@@ -23,10 +23,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A display of our own between :200 and :260, with openbox on it.
+# A display of our own between :200 and :260 (E2E_DISPLAYS=FIRST-LAST for another range), with
+# openbox on it.
 start_x() {
   local n
-  for n in $(shuf -i 200-260); do
+  for n in $(shuf -i "${E2E_DISPLAYS:-200-260}"); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!

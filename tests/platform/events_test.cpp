@@ -1,5 +1,10 @@
-// The event model on the fake clock: queue order, one-shot timers, dispatch priority, waits.
+// The event model on the fake clock: queue order, one-shot timers, dispatch priority, waits; and
+// on the steady clock in the toolkit's loop: timers on time, waits that sleep.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
 
 #include "tests/support/window_fixture.h"
 
@@ -85,6 +90,65 @@ TEST_F(WindowTest, BlockingWaitAdvancesTheFakeClockWithoutRunningTheQueue) {
   EXPECT_EQ(std::tuple(clock.NowMs(), fired, delivered.size()), std::tuple(2000, 0, 0u));
   RunUntilIdle();  // the overdue timer and the message run afterwards
   EXPECT_EQ(std::tuple(fired, delivered.size()), std::tuple(1, 1u));
+}
+
+namespace {
+
+// Times this thread has gone to sleep (given up the processor of its own accord).
+long Sleeps() {
+  std::ifstream status("/proc/thread-self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("voluntary_ctxt_switches:")) return std::stol(line.substr(24));
+  }
+  return -1;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, OnTheSteadyClockTimersComeOnTimeAndWaitsSleepThrough) {
+  SetClock(nullptr);
+  using Steady = std::chrono::steady_clock;
+  Window* w = MakeTopLevel(20, 20);
+  RunUntilIdle();
+  // A chain of 30 ms steps run by the loop: no step early, each from one wake-up, the typical
+  // step less than half a millisecond late (a busy machine may keep any one of them waiting).
+  std::vector<Steady::time_point> at;
+  std::vector<long> sleeps;
+  std::function<void(Window*, unsigned)> step = [&](Window* win, unsigned id) {
+    at.push_back(Steady::now());
+    sleeps.push_back(Sleeps());
+    if (at.size() < 8) {
+      SetTimer(win, id, 30, step);
+    } else {
+      PostQuitMessage(0);
+    }
+  };
+  SetTimer(w, 1, 30, step);
+  RunMessageLoop();
+  ASSERT_EQ(at.size(), 8u);
+  std::vector<std::int64_t> us;
+  for (std::size_t i = 1; i < at.size(); ++i) {
+    us.push_back(std::chrono::duration_cast<std::chrono::microseconds>(at[i] - at[i - 1]).count());
+    EXPECT_GE(us.back(), 30000) << "step " << i;
+    EXPECT_EQ(sleeps[i] - sleeps[i - 1], 1) << "step " << i;
+  }
+  std::ranges::sort(us);
+  EXPECT_LT(us[us.size() / 2], 30500);
+
+  // A blocking wait holds our queue and sleeps, from start to end, once.
+  delivered.clear();
+  PostMessage(w, WM_USER, 0, 0);
+  SetTimer(w, 2, 10);
+  const auto start = Steady::now();
+  const long before = Sleeps();
+  Sleep(100);
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start);
+  EXPECT_LE(Sleeps() - before, 2);  // one sleep; the other is spare
+  EXPECT_GE(ms.count(), 100);
+  EXPECT_LT(ms.count(), 120);
+  EXPECT_TRUE(delivered.empty());
+  RunUntilIdle();
+  EXPECT_EQ(delivered.size(), 2u);
 }
 
 TEST_F(WindowTest, QuitIsRecordedAndTakenByTheLoop) {
