@@ -34,7 +34,9 @@ void NotifyClicked(Window* window) {
 // Painted by its parent's WM_DRAWITEM handler through a drawing context on the window's surface.
 class OwnerDrawButton : public QPushButton {
  public:
-  OwnerDrawButton(Window* window, QWidget* parent) : QPushButton(parent), window_(window) {}
+  OwnerDrawButton(Window* window, QWidget* parent) : QPushButton(parent), window_(window) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the owner paints every pixel
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -138,8 +140,9 @@ QWidget* CreateControl(Window* window, const std::string& className, QWidget* pa
   return widget;
 }
 
-QImage GrabControl(Window* window) {
-  return window->widget->grab().toImage();
+void DrawControl(Window* window, QPainter& painter, QPoint at) {
+  // Over what lies beneath, as on the screen: a button's rounded corners show it.
+  window->widget->render(&painter, at, QRegion(), QWidget::DrawChildren);
 }
 
 Window* WindowOfWidget(QWidget* widget) {

@@ -247,6 +247,11 @@ void AdvanceBy(std::int64_t ms) {
   RunUntilIdle();
 }
 
+void FlushDisplay() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 int RunMessageLoop() {
   Queue& q = TheQueue();
   if (!q.quit) {

@@ -132,9 +132,10 @@ const QFont* QFontOf(Font* font) {
   return impl && QCoreApplication::instance() ? &impl->Resolve().font : nullptr;
 }
 
-bool BeginPainter(QPainter& painter, Dc* dc) {
+bool BeginPainter(QPainter& painter, Dc* dc, const QRect& bounds) {
   if (!IsLiveDc(dc) || !dc->target || dc->target->isNull()) return false;
   if (!painter.begin(dc->target)) return false;
+  Touch(dc, bounds);
   painter.setRenderHint(QPainter::Antialiasing, false);
   if (!dc->clip.isEmpty()) painter.setClipRegion(dc->clip);
   return true;
@@ -282,7 +283,7 @@ bool BitBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, i
   const QPoint to(x + part.left() - sx, y + part.top() - sy);
 
   QPainter painter;
-  if (!detail::BeginPainter(painter, dest)) return false;
+  if (!detail::BeginPainter(painter, dest, QRect(to, part.size()))) return false;
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   if (source->target == dest->target) {
     painter.drawImage(to, from.copy(part));
@@ -306,9 +307,10 @@ bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, i
       if ((pixel[col] | 0xFF000000u) == key) pixel[col] = 0;
     }
   }
+  const QPoint to(x + part.left() - sx, y + part.top() - sy);
   QPainter painter;
-  if (!detail::BeginPainter(painter, dest)) return false;
-  painter.drawImage(QPoint(x + part.left() - sx, y + part.top() - sy), piece);
+  if (!detail::BeginPainter(painter, dest, QRect(to, part.size()))) return false;
+  painter.drawImage(to, piece);
   return true;
 }
 

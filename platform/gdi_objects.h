@@ -2,12 +2,15 @@
 // Pens, brushes, fonts, bitmaps and drawing contexts as the files of the drawing code see them;
 // private to the layer.
 
+#include <QByteArray>
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainterPath>
 #include <QRegion>
-#include <optional>
+#include <cstdint>
+#include <cwchar>
+#include <memory>
 #include <vector>
 
 #include "platform/internal.h"
@@ -25,6 +28,7 @@ struct ResolvedFont {
   int descent;
   int em;  // the character height without internal leading
   int aveCharWidth;
+  std::uint64_t serial;  // unique for the life of the process: names the font in caches
 };
 
 // What the layer keeps for every drawing object besides its contents.
@@ -77,13 +81,14 @@ class FontImpl final : public Font, public detail::Tracked {
     detail::Track(this, this);
   }
 
-  // Resolved on first use and kept for the life of the object.
+  // Resolved on first use; fonts of the same description share one resolution, so a font made
+  // and dropped in every draw call costs a lookup.
   const detail::ResolvedFont& Resolve();
 
   LogFont log;
 
  private:
-  std::optional<detail::ResolvedFont> resolved_;
+  std::shared_ptr<const detail::ResolvedFont> resolved_;
 };
 
 class BitmapImpl final : public Bitmap, public detail::Tracked {
@@ -109,6 +114,7 @@ class Dc {
   QImage* target = nullptr;  // the window surface, or the image of the selected bitmap
   Window* owner = nullptr;   // null for a memory context
   QRegion clip;              // empty: unclipped
+  QRect touched;             // what the drawing calls changed on a window's surface
   PenImpl* pen = nullptr;
   BrushImpl* brush = nullptr;
   FontImpl* font = nullptr;
@@ -130,8 +136,36 @@ bool IsLiveObject(const GdiObject* object);
 const QFont* QFontOf(Font* font);
 
 // Starts a painter on the context's target with its clip and without antialiasing; false when
-// the context has nothing to draw on.
-bool BeginPainter(QPainter& painter, Dc* dc);
+// the context has nothing to draw on. `bounds` holds what the drawing may change (null: anything).
+bool BeginPainter(QPainter& painter, Dc* dc, const QRect& bounds = QRect());
+
+// Notes that the drawing changed `area` of a window's surface, so that just that reaches the
+// screen; a null area stands for the whole surface.
+inline void Touch(Dc* dc, const QRect& area) {
+  if (dc->owner != nullptr) dc->touched |= area.isNull() ? dc->target->rect() : area;
+}
+
+// A drawing repeated on the same pixels gives the same pixels. What a drawing confined to a box
+// made of it is kept, under a key that describes the drawing, with what the box showed before.
+// Whether drawing in `box` can be kept: the box lies within the picture and the clip.
+bool Keepable(const Dc* dc, const QRect& box);
+// When the drawing kept under `key` was made on what `box` shows now, puts its result there.
+bool PutKeptBlock(Dc* dc, const QByteArray& key, const QRect& box);
+// What `box` shows before the drawing, and the keeping of the drawing once made.
+QImage BlockBefore(const Dc* dc, const QRect& box);
+void KeepBlock(const Dc* dc, QByteArray key, QImage before, const QRect& box);
+
+// Appends the bytes of a plain value to a key.
+template <typename T>
+void AddToKey(QByteArray& key, const T& value) {
+  key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+// Sets `count` pixels from `row` on to one colour, with the C library's fast fill.
+inline void FillPixels(QRgb* row, int count, QRgb colour) {
+  static_assert(sizeof(wchar_t) == sizeof(QRgb));
+  std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(colour), size_t(count));
+}
 
 inline QRgb ToQRgb(Color c) {
   return qRgb(RedOf(c), GreenOf(c), BlueOf(c));
@@ -146,6 +180,7 @@ class PixelWriter {
   bool Plot(int x, int y, QRgb colour);  // false when the point is outside
 
  private:
+  Dc* dc_ = nullptr;
   uchar* bits_ = nullptr;
   qsizetype stride_ = 0;
   std::vector<QRect> clipRects_;  // the writable parts of the picture

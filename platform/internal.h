@@ -23,7 +23,7 @@ void FreeSurfaceDc(Dc* dc);
 
 // The window's retained surface, and the notice that part of it changed and must reach the screen.
 QImage* SurfaceOf(Window* window);
-void SurfaceChanged(Window* window);
+void SurfaceChanged(Window* window, const QRegion& area);
 
 QImage& BitmapImage(Bitmap* bitmap);
 

@@ -13,6 +13,7 @@ namespace detail {
 PixelWriter::PixelWriter(Dc* dc) {
   if (!IsLiveDc(dc) || !dc->target || dc->target->isNull() || dc->target->depth() != 32) return;
   QImage& image = *dc->target;
+  dc_ = dc;
   bits_ = image.bits();
   stride_ = image.bytesPerLine();
   const QRect bounds = image.rect();
@@ -33,8 +34,9 @@ void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb colour) {
     const int x1 = std::min(right, c.right() + 1);
     const int y0 = std::max(top, c.top());
     const int y1 = std::min(bottom, c.bottom() + 1);
+    if (x0 < x1 && y0 < y1) Touch(dc_, QRect(x0, y0, x1 - x0, y1 - y0));
     for (int y = y0; y < y1 && x0 < x1; ++y) {
-      std::fill_n(reinterpret_cast<QRgb*>(bits_ + y * stride_) + x0, x1 - x0, colour);
+      FillPixels(reinterpret_cast<QRgb*>(bits_ + y * stride_) + x0, x1 - x0, colour);
     }
   }
 }
@@ -44,6 +46,7 @@ bool PixelWriter::Plot(int x, int y, QRgb colour) {
   for (const QRect& c : clipRects_) {
     if (c.contains(x, y)) {
       reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = colour;
+      Touch(dc_, QRect(x, y, 1, 1));
       return true;
     }
   }
@@ -136,13 +139,18 @@ bool StrokePoints(Dc* dc, const Point* points, int count, bool closed) {
     if (closed) Hairline(dc, out, points[count - 1], points[0], pen, step);
     return true;
   }
-  QPainter painter;
-  if (!detail::BeginPainter(painter, dc)) return false;
-  painter.setPen(WidePen(pen));
-  painter.setBrush(Qt::NoBrush);
   QPolygonF polygon;
   for (int i = 0; i < count; ++i)
     polygon << Centre(points[i]);
+  const int reach = pen.Width() + 1;
+  QPainter painter;
+  if (!detail::BeginPainter(
+          painter, dc,
+          polygon.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach))) {
+    return false;
+  }
+  painter.setPen(WidePen(pen));
+  painter.setBrush(Qt::NoBrush);
   if (closed) {
     painter.drawPolygon(polygon);
   } else {
@@ -170,17 +178,53 @@ QPen OutlinePen(const PenImpl& pen) {
   return qpen;
 }
 
+// Everything the pixels of a rendered path in `bounds` depend on, with the path taken relative to
+// the corner of `bounds`.
+QByteArray PathKey(const Dc* dc, const QPainterPath& path, const QRect& bounds, bool fill,
+                   bool stroke) {
+  QByteArray key("path");
+  key.reserve(64 + path.elementCount() * 20);
+  detail::AddToKey(key, fill);
+  detail::AddToKey(key, stroke);
+  detail::AddToKey(key, dc->pen->log);
+  detail::AddToKey(key, dc->brush->null);
+  detail::AddToKey(key, dc->brush->color);
+  detail::AddToKey(key, bounds.size());
+  detail::AddToKey(key, path.fillRule());
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    detail::AddToKey(key, e.type);
+    detail::AddToKey(key, e.x - bounds.left());
+    detail::AddToKey(key, e.y - bounds.top());
+  }
+  return key;
+}
+
 bool RenderPath(Dc* dc, bool fill, bool stroke) {
   if (!IsLiveDc(dc) || dc->pathState != Dc::PathState::kClosed) return false;
   QPainterPath path;
   std::swap(path, dc->path);
   dc->pathState = Dc::PathState::kNone;
-  QPainter painter;
-  if (!detail::BeginPainter(painter, dc)) return false;
-  if (fill && !dc->brush->null) {
-    painter.fillPath(path, detail::ToQColor(dc->brush->color));
+  const int reach = dc->pen->Width() + 1;
+  const QRect bounds = path.boundingRect().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+  // A path wholly outside the clip would change nothing.
+  if (!dc->clip.isEmpty() && !dc->clip.intersects(bounds)) return IsLiveDc(dc);
+  QByteArray key;
+  QImage before;
+  if (detail::Keepable(dc, bounds)) {
+    key = PathKey(dc, path, bounds, fill, stroke);
+    if (detail::PutKeptBlock(dc, key, bounds)) return true;
+    before = detail::BlockBefore(dc, bounds);
   }
-  if (stroke && !dc->pen->IsNull()) painter.strokePath(path, OutlinePen(*dc->pen));
+  {
+    QPainter painter;
+    if (!detail::BeginPainter(painter, dc, bounds)) return false;
+    if (fill && !dc->brush->null) {
+      painter.fillPath(path, detail::ToQColor(dc->brush->color));
+    }
+    if (stroke && !dc->pen->IsNull()) painter.strokePath(path, OutlinePen(*dc->pen));
+  }
+  if (!key.isEmpty()) detail::KeepBlock(dc, std::move(key), std::move(before), bounds);
   return true;
 }
 
@@ -196,6 +240,13 @@ bool Rectangle(Dc* dc, int left, int top, int right, int bottom) {
   if (top > bottom) std::swap(top, bottom);
   if (Recording(dc)) {
     dc->path.addRect(left, top, right - left, bottom - top);
+    return true;
+  }
+  // A box wholly outside the clip would change nothing.
+  const int reach = dc->pen->IsNull() ? 0 : dc->pen->Width();
+  if (!dc->clip.isEmpty() && dc->target != nullptr && !dc->target->isNull() &&
+      !dc->clip.intersects(
+          QRect(QPoint(left - reach, top - reach), QPoint(right + reach, bottom + reach)))) {
     return true;
   }
   PixelWriter out(dc);
@@ -273,11 +324,13 @@ bool Polygon(Dc* dc, const Point* points, int count) {
     return true;
   }
   if (!dc->brush->null) {
-    QPainter painter;  // ends before the outline is written pixel by pixel
-    if (!detail::BeginPainter(painter, dc)) return false;
     QPolygonF polygon;
     for (int i = 0; i < count; ++i)
       polygon << Centre(points[i]);
+    QPainter painter;  // ends before the outline is written pixel by pixel
+    if (!detail::BeginPainter(painter, dc,
+                              polygon.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1)))
+      return false;
     QPainterPath area;
     area.addPolygon(polygon);
     area.setFillRule(Qt::OddEvenFill);

@@ -7,14 +7,16 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cstring>
 #include <map>
 
-#include "platform/internal.h"
+#include "platform/gdi_objects.h"
 #include "platform/window_impl.h"
 
 namespace platform {
@@ -51,33 +53,56 @@ QImage NewSurface(int width, int height, Color fill) {
   return image;
 }
 
-// What the client area of the window shows: its surface with its visible children over it.
-void Compose(Window* window, QPainter& painter, QPoint at) {
+// What the client area of the window shows at `area` (its client coordinates): its surface with
+// its visible children over it, drawn with the window's origin at `at`.
+void Compose(Window* window, QPainter& painter, QPoint at, const QRect& area) {
   if (window->surfaceWidget == nullptr) {
-    painter.drawImage(at, detail::GrabControl(window));
+    detail::DrawControl(window, painter, at);
     return;
   }
-  painter.drawImage(at, window->surface);
+  painter.drawImage(at + area.topLeft(), window->surface, area);
   for (auto it = window->children.rbegin(); it != window->children.rend(); ++it) {
     Window* child = *it;
-    if (!child->visible) continue;
-    Compose(child, painter, at + QPoint(child->rect.left, child->rect.top));
+    const QRect box = ToQRect(child->rect);
+    if (!child->visible || !box.intersects(area)) continue;
+    Compose(child, painter, at + box.topLeft(), area.intersected(box).translated(-box.topLeft()));
   }
 }
 
-QImage ComposeClient(Window* window) {
-  QImage image(window->surface.size(), QImage::Format_RGB32);
+// The picture the client area shows at `area`, clipped to the client area.
+QImage ComposeArea(Window* window, QRect area) {
+  area = area.intersected(window->surface.rect());
+  QImage image(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  if (area.isEmpty()) return image;
   QPainter painter(&image);
-  Compose(window, painter, QPoint(0, 0));
+  Compose(window, painter, -area.topLeft(), area);
   return image;
 }
 
-// Copies the pixels at `area` of a parent's screen picture into a window's surface.
-void KeepPicture(Window* window, const QImage& screen, const QRect& area, QPoint windowOrigin) {
+// Whether `picture` holds exactly the pixels of `image` at `area`.
+bool SamePixels(const QImage& picture, const QImage& image, const QRect& area) {
+  if (picture.size() != area.size() || !image.rect().contains(area) ||
+      picture.format() != image.format()) {
+    return false;
+  }
+  const size_t bytes = size_t(area.width()) * 4;
+  for (int row = 0; row < area.height(); ++row) {
+    if (std::memcmp(picture.constScanLine(row),
+                    image.constScanLine(area.top() + row) + area.left() * 4, bytes) != 0) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Copies a picture of the parent's client area at `area` into a window's surface, where they
+// overlap; returns the part of the surface that changed.
+QRect KeepPicture(Window* window, const QImage& picture, const QRect& area, QPoint windowOrigin) {
   const QRect local = area.translated(-windowOrigin).intersected(window->surface.rect());
-  if (local.isEmpty()) return;
+  if (local.isEmpty()) return local;
   QPainter painter(&window->surface);
-  painter.drawImage(local.topLeft(), screen, local.translated(windowOrigin));
+  painter.drawImage(local.topLeft(), picture, local.translated(windowOrigin - area.topLeft()));
+  return local;
 }
 
 // The desktop window of a top-level window: its close box, activation and minimising become
@@ -147,8 +172,39 @@ SurfaceWidget::SurfaceWidget(Window* owner, QWidget* parent) : QWidget(parent), 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   if (owner_ == nullptr) return;
   QPainter painter(this);
-  const QRect area = event->rect();
-  painter.drawImage(area.topLeft(), owner_->surface, area);
+  const QImage& surface = owner_->surface;
+  // Where the toolkit paints into a picture of the window at one device pixel per pixel, the
+  // surface's rows are copied there; otherwise the painter draws it.
+  QPaintDevice* device =
+      painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
+  const QTransform& toDevice = painter.deviceTransform();
+  if (device != nullptr && device->devType() == QInternal::Image &&
+      toDevice.type() <= QTransform::TxTranslate) {
+    QImage& screen = *static_cast<QImage*>(device);
+    const auto format = screen.format();
+    // A shared picture would be copied by the first write, and the copy never shown.
+    if (screen.isDetached() && screen.devicePixelRatio() == 1.0 &&
+        surface.format() == QImage::Format_RGB32 &&
+        (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+         format == QImage::Format_ARGB32_Premultiplied)) {
+      const QPoint offset(qRound(toDevice.dx()), qRound(toDevice.dy()));
+      uchar* to = screen.bits();
+      const uchar* from = surface.constBits();
+      const qsizetype toStride = screen.bytesPerLine(), fromStride = surface.bytesPerLine();
+      for (const QRect& r : event->region()) {
+        const QRect area =
+            r.intersected(surface.rect()).intersected(screen.rect().translated(-offset));
+        const size_t bytes = size_t(area.width()) * 4;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+          std::memcpy(to + (y + offset.y()) * toStride + (area.left() + offset.x()) * 4,
+                      from + y * fromStride + area.left() * 4, bytes);
+        }
+      }
+      return;
+    }
+  }
+  for (const QRect& area : event->region())
+    painter.drawImage(area.topLeft(), surface, area);
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
@@ -189,8 +245,25 @@ QImage* SurfaceOf(Window* window) {
   return IsWindow(window) ? &window->surface : nullptr;
 }
 
-void SurfaceChanged(Window* window) {
-  if (IsWindow(window) && window->widget != nullptr) window->widget->update();
+void SurfaceChanged(Window* window, const QRegion& area) {
+  if (!IsWindow(window) || window->widget == nullptr || area.isEmpty()) return;
+  QRegion shown = area;
+  for (Window* child : window->children) {
+    const QRect box = ToQRect(child->rect);
+    if (!child->visible || !area.intersects(box)) continue;
+    // What an opaque child covers is not seen, so the toolkit need not repaint it (nor the child).
+    if (child->widget->testAttribute(Qt::WA_OpaquePaintEvent)) {
+      shown -= box;
+      continue;
+    }
+    // A see-through child is repainted only when what shows through it changed.
+    if (SamePixels(child->beneath, window->surface, box)) {
+      shown -= box;
+    } else {
+      child->beneath = window->surface.copy(box);
+    }
+  }
+  if (!shown.isEmpty()) window->widget->update(shown);
 }
 
 }  // namespace detail
@@ -539,8 +612,15 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   const Rect old = window->rect;
   const Rect now{x, y, x + width, y + height};
   const bool resized = width != old.Width() || height != old.Height();
-  QImage screen;
-  if (!repaint && window->visible) screen = ComposeClient(parent);
+  // Without a repaint the screen must keep showing what it shows now where the window was and
+  // where it goes.
+  const QRect vacated = ToQRect(old).intersected(parent->surface.rect());
+  const QRect entered = ToQRect(now).intersected(parent->surface.rect());
+  QImage atVacated, atEntered;
+  if (!repaint && window->visible) {
+    atVacated = ComposeArea(parent, vacated);
+    atEntered = ComposeArea(parent, entered);
+  }
 
   if (resized) {
     QImage surface = NewSurface(width, height, window->windowClass->background);
@@ -561,17 +641,14 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
     UpdateWindow(window);
     return true;
   }
-  // Without a repaint the screen must look exactly as before the move.
-  KeepPicture(window, screen, ToQRect(now), QPoint(now.left, now.top));
-  const QRect vacated = ToQRect(old);
-  KeepPicture(parent, screen, vacated, QPoint(0, 0));
+  detail::SurfaceChanged(window,
+                         KeepPicture(window, atEntered, entered, QPoint(now.left, now.top)));
+  detail::SurfaceChanged(parent, KeepPicture(parent, atVacated, vacated, QPoint(0, 0)));
   for (Window* sibling : parent->children) {
     if (sibling == window || !sibling->visible) continue;
-    KeepPicture(sibling, screen, vacated, QPoint(sibling->rect.left, sibling->rect.top));
-    detail::SurfaceChanged(sibling);
+    const QPoint origin(sibling->rect.left, sibling->rect.top);
+    detail::SurfaceChanged(sibling, KeepPicture(sibling, atVacated, vacated, origin));
   }
-  detail::SurfaceChanged(parent);
-  detail::SurfaceChanged(window);
   return true;
 }
 
@@ -679,10 +756,15 @@ Dc* BeginPaint(Window* window, PaintStruct* paint) {
   if (!IsWindow(window)) return nullptr;
   QRegion clip = window->invalid;
   if (window->eraseInvalid && !clip.isEmpty()) {
-    QPainter painter(&window->surface);
-    const QColor background = detail::ToQColor(window->windowClass->background);
-    for (const QRect& r : clip)
-      painter.fillRect(r, background);
+    QImage& surface = window->surface;
+    const QRgb background = detail::ToQRgb(window->windowClass->background);
+    for (const QRect& r : clip) {
+      const QRect part = r.intersected(surface.rect());
+      for (int y = part.top(); y <= part.bottom(); ++y) {
+        detail::FillPixels(reinterpret_cast<QRgb*>(surface.scanLine(y)) + part.left(), part.width(),
+                           background);
+      }
+    }
   }
   if (paint != nullptr) {
     GetUpdateRect(window, &paint->paintRect);
@@ -698,8 +780,15 @@ Dc* BeginPaint(Window* window, PaintStruct* paint) {
 }
 
 void EndPaint(Window* window, const PaintStruct* paint) {
-  if (paint != nullptr && paint->dc != nullptr) detail::FreeSurfaceDc(paint->dc);
-  detail::SurfaceChanged(window);
+  // What was invalid has been painted (erased at least); only that goes to the screen.
+  QRegion painted;
+  if (paint != nullptr && detail::IsLiveDc(paint->dc)) {
+    painted = paint->dc->clip;
+    detail::FreeSurfaceDc(paint->dc);
+  }
+  if (!IsWindow(window)) return;
+  if (paint == nullptr) painted = window->surface.rect();
+  detail::SurfaceChanged(window, painted.intersected(window->surface.rect()));
 }
 
 Dc* GetDC(Window* window) {
@@ -708,9 +797,10 @@ Dc* GetDC(Window* window) {
 }
 
 bool ReleaseDC(Window* window, Dc* dc) {
-  if (dc == nullptr) return false;
+  if (!detail::IsLiveDc(dc)) return false;
+  const QRect touched = dc->touched;
   detail::FreeSurfaceDc(dc);
-  detail::SurfaceChanged(window);
+  detail::SurfaceChanged(window, touched);
   return true;
 }
 
@@ -752,7 +842,7 @@ bool PressKey(int virtualKey, bool shift) {
 Image Screenshot(Window* window) {
   if (!IsWindow(window)) return Image();
   auto data = std::make_unique<Image::Data>();
-  data->image = ComposeClient(window);
+  data->image = ComposeArea(window, window->surface.rect());
   return Image(std::move(data));
 }
 

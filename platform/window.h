@@ -128,6 +128,10 @@ std::int64_t NextTimerDelay();
 // Runs the window system's loop until PostQuitMessage; returns the exit code.
 int RunMessageLoop();
 
+// Lets the toolkit do what it has pending (repaints and their transfer to the display included)
+// and returns without waiting; for programs that drive the windows without RunMessageLoop.
+void FlushDisplay();
+
 // --- Screens -------------------------------------------------------------------------------------
 
 // What the window shows, with its visible children composed over it.

@@ -2,6 +2,7 @@
 // The window record and the widget that shows its surface; private to the layer.
 
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <QWidget>
 #include <cstdint>
@@ -36,6 +37,9 @@ class Window {
   SurfaceWidget* surfaceWidget = nullptr;  // null for the toolkit's own controls
   Window* owner = nullptr;                 // of a dialog
   QImage surface;
+  // For a child the toolkit draws see-through: the parent's pixels beneath it when the toolkit
+  // last repainted it at our request.
+  QImage beneath;
   Rect rect;  // in the parent's client coordinates (desktop for a top-level window)
   // Where the origin of a top-level window was asked to go, until it has been shown there.
   std::optional<QPoint> originPosition;
@@ -88,8 +92,8 @@ Window* NextWindowToPaint();
 QWidget* CreateControl(Window* window, const std::string& className, QWidget* parent);
 // A top-level window for a dialog, owned by `owner`.
 QWidget* CreateDialogFrame(Window* window, Window* owner);
-// What a control shows, for screenshots.
-QImage GrabControl(Window* window);
+// Draws a control as it shows on the screen, its top left corner at `at`, for screenshots.
+void DrawControl(Window* window, QPainter& painter, QPoint at);
 // The window behind a toolkit widget, or null.
 Window* WindowOfWidget(QWidget* widget);
 // The text of a control as the toolkit holds it.

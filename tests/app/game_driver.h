@@ -369,6 +369,7 @@ class GameTest : public ProgramTest {
           << model.count << " cards in" << trail;
     }
     EXPECT_TRUE(!model.Focus() || platform::GetFocus() == model.Focus()) << "focus in" << trail;
+    EXPECT_EQ(person::ScreenDifferences(mainWindow), 0) << "pixels on the screen in" << trail;
     EXPECT_EQ((std::vector<std::int64_t>{gameState.credits, gameState.bet, gameState.win,
                                          gameState.saved, doubleMode}),
               (std::vector<std::int64_t>{model.credits, model.bet, model.win, model.saved,

@@ -150,7 +150,7 @@ TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
   }
 }
 
-TEST_F(ProgramTest, BackColorShowsInTheCutCornersOfTheCards) {
+TEST_F(ProgramTest, BackColorShowsOnTheScreenAndInTheCutCornersOfTheCards) {
   WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\nLevel=0\n");
   Start();
   person::Click(oneBetButton);
@@ -170,6 +170,8 @@ TEST_F(ProgramTest, BackColorShowsInTheCutCornersOfTheCards) {
   EXPECT_EQ(shot.Pixel(card.left, card.top), Rgb(0x20, 0x40, 0x60));
   EXPECT_EQ(shot.Pixel(card.right - 1, card.bottom - 1), Rgb(0x20, 0x40, 0x60));
   EXPECT_EQ(shot.Pixel(card.left + 1, card.top + 1), Rgb(0, 0, 0));  // the edge of the card
+  // The new colour reaches the screen everywhere, round the rounded buttons too.
+  EXPECT_EQ(person::ScreenDifferences(mainWindow), 0);
 }
 
 TEST_F(ProgramTest, ASavedPositionOffEveryScreenBringsTheWholeWindowOntoOne) {

@@ -175,4 +175,51 @@ TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
     EXPECT_NEAR(a, b, 1);
 }
 
+// Text and outlines drawn again where they were drawn before come out as they did (the layer keeps
+// what it drew); drawn on other pixels, they keep those pixels wherever they leave no ink.
+TEST(DrawText, RepeatedDrawingsShowWhatLiesBeneathThemNow) {
+  const auto stripes = [](int x, int) { return x % 2 ? kRed : kWhite; };
+  const auto draw = [](Canvas& canvas, bool outlined) {
+    Dc* dc = canvas.dc();
+    Selected font(dc, CreateFontIndirect(Arial(-29, 16)));
+    Rect rect{0, 0, 120, 40};
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, Rgb(0, 0, 0));
+    if (!outlined) {
+      DrawText(dc, "HIT", -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+      return;
+    }
+    BeginPath(dc);
+    DrawText(dc, "HIT", -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    EndPath(dc);
+    Selected pen(dc, CreatePen(PS_SOLID, 2, kBlue));
+    Selected brush(dc, CreateSolidBrush(Rgb(0, 0, 0)));
+    StrokeAndFillPath(dc);
+  };
+  for (bool outlined : {false, true}) {
+    SCOPED_TRACE(outlined ? "outlined" : "plain");
+    Canvas first(120, 40), again(120, 40), striped(120, 40);
+    draw(first, outlined);
+    draw(again, outlined);
+    Brush* red = CreateSolidBrush(kRed);
+    for (int x = 1; x < 120; x += 2)
+      FillRect(striped.dc(), {x, 0, x + 1, 40}, red);
+    DeleteObject(red);
+    draw(striped, outlined);
+    int inked = 0, kept = 0;
+    for (int y = 0; y < 40; ++y) {
+      for (int x = 0; x < 120; ++x) {
+        ASSERT_EQ(again.At(x, y), first.At(x, y)) << x << "," << y;
+        if (first.At(x, y) != kWhite) {
+          ++inked;
+        } else {
+          kept += striped.At(x, y) == stripes(x, y);
+        }
+      }
+    }
+    EXPECT_GT(inked, 100);
+    EXPECT_EQ(kept, 120 * 40 - inked);
+  }
+}
+
 }  // namespace

@@ -5,12 +5,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 #include <deque>
 #include <map>
 
+#include "platform/image.h"
+#include "platform/internal.h"
 #include "platform/menu.h"
 #include "platform/window_impl.h"
 
@@ -206,6 +209,30 @@ std::string FocusedEditText() {
 void Settle() {
   QCoreApplication::sendPostedEvents();
   QCoreApplication::processEvents();
+}
+
+int ScreenDifferences(platform::Window* window) {
+  if (!platform::IsWindow(window) || window->widget == nullptr) return -1;
+  platform::FlushDisplay();
+  QWidget* top = window->widget->window();
+  const QPoint at = window->widget->mapTo(top, QPoint(0, 0));
+  const QImage shown = top->screen()
+                           ->grabWindow(top->winId(), at.x(), at.y(), window->widget->width(),
+                                        window->widget->height())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+  const platform::Image screenshot = platform::Screenshot(window);
+  if (screenshot.IsNull()) return -1;
+  const QImage& drawn = screenshot.data()->image;
+  if (shown.size() != drawn.size()) return -1;
+  int differing = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+    for (int x = 0; x < shown.width(); ++x)
+      differing += (a[x] & 0xFFFFFF) != (b[x] & 0xFFFFFF);
+  }
+  return differing;
 }
 
 }  // namespace person

@@ -47,5 +47,9 @@ bool ClickEditHolding(const std::string& text);
 std::string FocusedEditText();
 // Lets the window system deliver what is pending.
 void Settle();
+// Pixels of the window's client area that the screen, as the toolkit has it for the display, shows
+// otherwise than the window's surfaces and controls make them: what a person sees, against what
+// the program drew.
+int ScreenDifferences(platform::Window* window);
 
 }  // namespace person
