@@ -47,32 +47,68 @@ std::string RuntimeDir() {
   return IsPrivateDir(dir) ? dir : std::string();
 }
 
-// Per user, so that two people on one machine each get their own copy.
+// Per user, so that two people on one machine each get their own copy. Empty without a folder of
+// the user's own.
 std::string PathFor(const std::string& name, const char* suffix) {
+  const std::string dir = RuntimeDir();
+  if (dir.empty()) return {};
   std::string safe;
   for (char c : name)
     safe += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-  return RuntimeDir() + "/" + safe + "-" + std::to_string(::getuid()) + suffix;
+  return dir + "/" + safe + "-" + std::to_string(::getuid()) + suffix;
 }
 
-bool Raise(Window* window) {
+bool OnWayland() {
+  return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+// The token a Wayland desktop hands to a program it starts, which lets that program (or the one it
+// passes it to) take the focus. Printable and short, so that it fits on the request's one line.
+QByteArray UsableToken(const QByteArray& token) {
+  if (token.size() > 512) return {};
+  for (char c : token) {
+    if (c <= ' ' || c > '~') return {};
+  }
+  return token;
+}
+
+bool WaitUntilActive(QWidget* target, int milliseconds) {
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < milliseconds) {
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    if (QApplication::activeWindow() == target) return true;
+  }
+  return false;
+}
+
+bool Raise(Window* window, const QByteArray& token) {
   if (!IsWindow(window)) return false;
   QWidget* frame = window->frame;
   if (frame->isMinimized()) frame->showNormal();
   QWidget* target = QApplication::activeModalWidget();
   if (target == nullptr) target = frame;
   if (target->isMinimized()) target->showNormal();
+  if (OnWayland()) {
+    // On Wayland a window cannot put itself in front: it asks the desktop, once, with the token
+    // the second start was launched with, which the toolkit reads from the environment. Without
+    // one the toolkit asks for a token of its own, which a desktop may refuse or answer by marking
+    // the window as wanting attention; a desktop without the activation protocol does nothing.
+    if (token.isEmpty()) {
+      qunsetenv("XDG_ACTIVATION_TOKEN");  // our own start's, used up long ago
+    } else {
+      qputenv("XDG_ACTIVATION_TOKEN", token);
+    }
+    if (QWindow* handle = target->windowHandle()) handle->requestActivate();
+    qunsetenv("XDG_ACTIVATION_TOKEN");
+    return WaitUntilActive(target, 500);
+  }
   // The desktop grants activation asynchronously, so each try lets its answer arrive.
   for (int attempt = 0; attempt < 10; ++attempt) {
     target->raise();
     target->activateWindow();
     if (QWindow* handle = target->windowHandle()) handle->requestActivate();
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 50) {
-      QApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-      if (QApplication::activeWindow() == target) return true;
-    }
+    if (WaitUntilActive(target, 50)) return true;
   }
   return false;
 }
@@ -81,8 +117,8 @@ bool Raise(Window* window) {
 
 NamedLock* CreateNamedLock(const std::string& name, bool* alreadyExists) {
   if (alreadyExists != nullptr) *alreadyExists = false;
-  if (RuntimeDir().empty()) return nullptr;
   const std::string path = PathFor(name, ".lock");
+  if (path.empty()) return nullptr;
   const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
   if (fd < 0) return nullptr;
   // The lock goes with the process, so a killed copy never blocks the next start.
@@ -103,10 +139,16 @@ void CloseNamedLock(NamedLock* lock) {
 }
 
 bool BringRunningInstanceToFront(const std::string& className) {
+  const std::string path = PathFor(className, ".sock");
+  if (path.empty()) return false;
   QLocalSocket socket;
-  socket.connectToServer(QString::fromStdString(PathFor(className, ".sock")));
+  socket.connectToServer(QString::fromStdString(path));
   if (!socket.waitForConnected(1000)) return false;
-  socket.write("raise\n");
+  QByteArray request = "raise";
+  if (const QByteArray token = UsableToken(qgetenv("XDG_ACTIVATION_TOKEN")); !token.isEmpty()) {
+    request += ' ' + token;
+  }
+  socket.write(request + '\n');
   socket.flush();
   if (!socket.waitForReadyRead(3000)) return false;
   return socket.readLine().trimmed() == "1";
@@ -115,6 +157,7 @@ bool BringRunningInstanceToFront(const std::string& className) {
 bool ListenForRaiseRequests(Window* window) {
   if (!IsWindow(window) || window->parent != nullptr) return false;
   const QString path = QString::fromStdString(PathFor(window->windowClass->name, ".sock"));
+  if (path.isEmpty()) return false;
   // The server dies with the window's frame.
   auto* server = new QLocalServer(window->frame);
   QLocalServer::removeServer(path);  // left behind by a copy that was killed
@@ -127,8 +170,11 @@ bool ListenForRaiseRequests(Window* window) {
       QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
       QObject::connect(client, &QLocalSocket::readyRead, client, [client, window] {
         if (!client->canReadLine()) return;
+        // "raise", or "raise TOKEN" from a start that a Wayland desktop gave a token
+        const QList<QByteArray> words = client->readLine().trimmed().split(' ');
         client->readAll();
-        client->write(Raise(window) ? "1\n" : "0\n");
+        const QByteArray token = words.size() == 2 ? UsableToken(words[1]) : QByteArray();
+        client->write(Raise(window, token) ? "1\n" : "0\n");
         client->flush();
       });
     }

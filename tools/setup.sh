@@ -9,6 +9,7 @@ packages=(
   fonts-liberation2 fontconfig
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xdotool imagemagick x11-utils openbox strace
+  qt6-wayland weston
 )
 for group in "$@"; do
   case "$group" in

@@ -146,4 +146,5 @@ enabled() { # WINDOW BUTTON
     convert "$work/shot.png" -colorspace Gray -format '%[fx:minima<0.25]' info:
 }
 
-start_x
+# A script that brings its own display server sets no_x_server before it sources this file.
+[ -n "${no_x_server:-}" ] || start_x
