@@ -11,6 +11,9 @@ using platform::WParam;
 
 namespace {
 
+// The project's version, set by the build (CMakeLists.txt at the top).
+constexpr const char* kAboutVersion = "Version " QUAXEL_VERSION_TEXT;
+
 struct AboutState {
   const std::string* title = nullptr;
   const platform::LogFont* titleFont = nullptr;

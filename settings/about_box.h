@@ -17,7 +17,6 @@ inline constexpr int kIdAboutCopyright = 107;
 inline constexpr int kIdAboutContacts = 108;
 inline constexpr int kIdAboutOk = 109;
 
-inline constexpr const char* kAboutVersion = "Version 0.2.3b";
 inline constexpr const char* kAboutCopyright = "Copyright 2026 Quaxel? team";
 inline constexpr const char* kAboutContact1 = "quaxel.example";
 inline constexpr const char* kAboutContact2 = "play@quaxel.example";

@@ -80,7 +80,11 @@ struct SettingName {
 SettingName NameOf(int index, int player = 0) {
   SettingName name;
   GetSettingKey(index, name.section, name.key);
-  if (player != 0) name.section += " " + std::to_string(player);
+  if (player != 0) {
+    // Appended piece by piece: gcc 12 at -O3 reports a false overlap for " " + std::string.
+    name.section += ' ';
+    name.section += std::to_string(player);
+  }
   return name;
 }
 

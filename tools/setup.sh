@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xdotool imagemagick x11-utils openbox strace
   qt6-wayland weston
+  desktop-file-utils appstream man-db dpkg-dev file
 )
 for group in "$@"; do
   case "$group" in

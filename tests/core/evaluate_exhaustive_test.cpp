@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/deck.h"
@@ -50,7 +51,8 @@ int ReferenceNatural(const std::array<Plain, 5>& cards, bool withJoker) {
     groups[groupCount++] = j - i;
     i = j;
   }
-  std::sort(groups.begin(), groups.begin() + groupCount, [](int a, int b) { return a > b; });
+  // The unused entries are 0 and sort to the end.
+  std::sort(groups.begin(), groups.end(), std::greater<>());
 
   bool sameSuit = true;
   for (int i = 1; i < 5; ++i)

@@ -114,6 +114,64 @@ TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColour) {
     EXPECT_EQ(CountInk(card, kDarkGreen, 0, 0, kCardWidth, kCardHeight), 12);
 }
 
+// Share of the picture and centre of each ink, in fractions of the side.
+struct InkSpread {
+  double share = 0, x = 0, y = 0;
+};
+InkSpread SpreadOf(const Canvas& c, uint8_t ink) {
+  InkSpread spread;
+  const double side = c.width();
+  for (int y = 0; y < c.height(); ++y) {
+    for (int x = 0; x < c.width(); ++x) {
+      if (c.At(x, y) != ink) continue;
+      spread.share += 1;
+      spread.x += (x + 0.5) / side;
+      spread.y += (y + 0.5) / side;
+    }
+  }
+  if (spread.share > 0)
+    spread = {spread.share / (side * side), spread.x / spread.share, spread.y / spread.share};
+  return spread;
+}
+
+TEST(ThemeIcons, EverySizeIsAPngOfTheIconWithEachPartScaledInPlace) {
+  const std::vector<OutputFile> files = ThemeIconFiles();
+  ASSERT_EQ(files.size(), std::size(kThemeIconSizes));
+  const Canvas reference = DrawIcon(32);
+  std::vector<uint8_t> inks = {kClear};
+  for (uint8_t ink = kBlack; ink <= kWhite; ++ink)
+    inks.push_back(ink);
+  for (size_t i = 0; i < files.size(); ++i) {
+    const uint32_t size = kThemeIconSizes[i];
+    SCOPED_TRACE(size);
+    const std::string side = std::to_string(size);
+    EXPECT_EQ(files[i].path, "hicolor/" + side + "x" + side + "/apps/quaxel.png");
+    const Bytes& b = files[i].bytes;
+    const auto big32 = [&](size_t at) {
+      return uint32_t{b.at(at)} << 24 | b.at(at + 1) << 16 | b.at(at + 2) << 8 | b.at(at + 3);
+    };
+    EXPECT_EQ(Bytes(b.begin(), b.begin() + 16), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
+                                                       0, 0, 0, 13, 'I', 'H', 'D', 'R'}));
+    EXPECT_EQ(std::pair(big32(16), big32(20)), std::pair(size, size));
+    if (size < 32) continue;
+    const Canvas icon = DrawIcon(static_cast<int>(size));
+    for (const uint8_t ink : inks) {
+      SCOPED_TRACE(int{ink});
+      const InkSpread want = SpreadOf(reference, ink), got = SpreadOf(icon, ink);
+      EXPECT_EQ(got.share > 0, want.share > 0);
+      EXPECT_NEAR(got.x, want.x, 0.03);
+      EXPECT_NEAR(got.y, want.y, 0.03);
+      // The dark edges and the coin's rims stay thin as the icon grows, so the areas scale but
+      // for black and olive; the coin is measured whole.
+      if (ink == kBlack || ink == kOlive) continue;
+      const auto area = [&](const Canvas& c, const InkSpread& spread) {
+        return spread.share + (ink == kYellow ? SpreadOf(c, kOlive).share : 0);
+      };
+      EXPECT_NEAR(area(icon, got), area(reference, want), 0.01 + 0.2 * area(reference, want));
+    }
+  }
+}
+
 TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsAlike) {
   const std::vector<OutputFile> files = PictureFiles();
   std::vector<std::pair<std::string, Canvas>> drawn = {{"bitmaps/200.bmp", DrawTrackerStrip()},

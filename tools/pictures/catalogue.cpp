@@ -4,6 +4,7 @@
 
 #include "tools/pictures/decorations.h"
 #include "tools/pictures/faces.h"
+#include "tools/pictures/png.h"
 
 namespace pictures {
 
@@ -23,6 +24,17 @@ bool WriteFile(const std::filesystem::path& path, const char* data, size_t size,
   if (!out) {
     error = "cannot write " + path.string();
     return false;
+  }
+  return true;
+}
+
+bool WriteFiles(const std::filesystem::path& directory, const std::vector<OutputFile>& files,
+                std::string& error) {
+  for (const OutputFile& file : files) {
+    if (!WriteFile(directory / file.path, reinterpret_cast<const char*>(file.bytes.data()),
+                   file.bytes.size(), error)) {
+      return false;
+    }
   }
   return true;
 }
@@ -53,14 +65,22 @@ std::string ResourceList(const std::vector<OutputFile>& files) {
 
 bool WriteAll(const std::filesystem::path& directory, std::string& error) {
   const std::vector<OutputFile> files = PictureFiles();
-  for (const OutputFile& file : files) {
-    if (!WriteFile(directory / file.path, reinterpret_cast<const char*>(file.bytes.data()),
-                   file.bytes.size(), error)) {
-      return false;
-    }
-  }
+  if (!WriteFiles(directory, files, error)) return false;
   const std::string list = ResourceList(files);
   return WriteFile(directory / "quaxel_resources.qrc", list.data(), list.size(), error);
+}
+
+std::vector<OutputFile> ThemeIconFiles() {
+  std::vector<OutputFile> files;
+  for (const int size : kThemeIconSizes) {
+    const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+    files.push_back({"hicolor/" + folder + "/apps/quaxel.png", EncodePng(DrawIcon(size))});
+  }
+  return files;
+}
+
+bool WriteThemeIcons(const std::filesystem::path& directory, std::string& error) {
+  return WriteFiles(directory, ThemeIconFiles(), error);
 }
 
 }  // namespace pictures

@@ -21,4 +21,11 @@ std::string ResourceList(const std::vector<OutputFile>& files);
 // Writes the pictures and quaxel_resources.qrc below `directory`; false with a message on failure.
 bool WriteAll(const std::filesystem::path& directory, std::string& error);
 
+// The program icon for the desktop's icon theme, hicolor/<n>x<n>/apps/quaxel.png for each size
+// the theme has folders for; 16 and 32 are the images of icons/102.ico.
+inline constexpr int kThemeIconSizes[] = {16, 32, 48, 64, 128, 256};
+std::vector<OutputFile> ThemeIconFiles();
+// Writes them below `directory`; false with a message on failure.
+bool WriteThemeIcons(const std::filesystem::path& directory, std::string& error);
+
 }  // namespace pictures

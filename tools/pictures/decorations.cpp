@@ -1,5 +1,6 @@
 #include "tools/pictures/decorations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -19,9 +20,9 @@ void DrawGem(Canvas& strip, int cy) {
   strip.Set(4, cy + 1, kYellow);
 }
 
-// A card turned by `degrees` about its centre, with a dark edge.
+// A card turned by `degrees` about its centre, with a dark edge `edge` pixels wide.
 void DrawTiltedCard(Canvas& icon, double cx, double cy, double w, double h, double degrees,
-                    uint8_t face) {
+                    uint8_t face, double edge = 1) {
   const double a = degrees * std::numbers::pi / 180.0;
   const auto corners = [&](double inset) {
     const double hw = w / 2 - inset;
@@ -36,17 +37,25 @@ void DrawTiltedCard(Canvas& icon, double cx, double cy, double w, double h, doub
     return points;
   };
   icon.FillPolygon(corners(0), kBlack);
-  icon.FillPolygon(corners(1), face);
+  icon.FillPolygon(corners(edge), face);
 }
 
-void DrawCoin(Canvas& icon, int x, int y, int size) {
-  icon.FillEllipse(x, y, size, size, kOlive);
-  icon.FillEllipse(x + 1, y + 1, size - 2, size - 2, kYellow);
+// A coin with a rim `edge` pixels wide, an inner ring when there is room, and a glint.
+void DrawCoin(Canvas& icon, int x, int y, int size, int edge = 1) {
+  const auto disc = [&](int inset, uint8_t ink) {
+    icon.FillEllipse(x + inset, y + inset, size - 2 * inset, size - 2 * inset, ink);
+  };
+  disc(0, kOlive);
+  disc(edge, kYellow);
   if (size >= 9) {
-    icon.FillEllipse(x + 3, y + 3, size - 6, size - 6, kOlive);
-    icon.FillEllipse(x + 4, y + 4, size - 8, size - 8, kYellow);
+    disc(3 * edge, kOlive);
+    disc(4 * edge, kYellow);
   }
-  icon.Set(x + size / 3, y + size / 3, kWhite);
+  if (edge == 1) {
+    icon.Set(x + size / 3, y + size / 3, kWhite);
+  } else {
+    icon.FillEllipse(x + size / 3 - edge, y + size / 3 - edge, 2 * edge, 2 * edge, kWhite);
+  }
 }
 
 }  // namespace
@@ -68,11 +77,15 @@ Canvas DrawTrackerStrip() {
 Canvas DrawIcon(int size) {
   Canvas icon(size, size, kClear, StandardPalette());
   if (size >= 32) {
-    DrawTiltedCard(icon, 12, 14, 15, 21, -14, kBlue);
-    icon.FillPolygon({{9, 9}, {14, 14}, {9, 19}, {4, 14}}, kCyan);
-    DrawTiltedCard(icon, 18, 14, 15, 21, 10, kWhite);
-    icon.Stamp(SuitMask(kHearts, 8, 8), 15, 10, kRed);
-    DrawCoin(icon, 19, 19, 12);
+    // Drawn on a 32-pixel grid scaled to the size; edges grow more slowly than the picture.
+    const double s = size / 32.0;
+    const auto at = [s](double v) { return static_cast<int>(std::lround(v * s)); };
+    const int edge = std::max(1, static_cast<int>(std::lround(0.6 * s)));
+    DrawTiltedCard(icon, 12 * s, 14 * s, 15 * s, 21 * s, -14, kBlue, edge);
+    icon.FillPolygon({{9 * s, 9 * s}, {14 * s, 14 * s}, {9 * s, 19 * s}, {4 * s, 14 * s}}, kCyan);
+    DrawTiltedCard(icon, 18 * s, 14 * s, 15 * s, 21 * s, 10, kWhite, edge);
+    icon.Stamp(SuitMask(kHearts, at(8), at(8)), at(15), at(10), kRed);
+    DrawCoin(icon, at(19), at(19), at(12), edge);
   } else {
     DrawTiltedCard(icon, 7, 7, 10, 13, 0, kWhite);
     icon.Stamp(SmallSuitMask(kHearts), 4, 4, kRed);

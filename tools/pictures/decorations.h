@@ -10,7 +10,7 @@ inline constexpr int kStripHeight = 61;
 
 // Suit signs beside the tracker's four rows, on the tracker's own blue.
 Canvas DrawTrackerStrip();
-// A fanned pair of cards with a coin, 32 or 16 pixels square; kClear where transparent.
+// A fanned pair of cards with a coin, 16 pixels square or 32 and larger; kClear where transparent.
 Canvas DrawIcon(int size);
 
 }  // namespace pictures
