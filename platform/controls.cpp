@@ -42,8 +42,9 @@ class OwnerDrawButton : public QPushButton {
   void paintEvent(QPaintEvent*) override {
     if (!IsWindow(window_)) return;
     QImage& surface = window_->surface;
-    if (surface.size() != size()) {
-      surface = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    if (detail::LogicalRect(surface).size() != size() || surface.devicePixelRatio() != ratio) {
+      surface = detail::NewPicture(width(), height(), ratio);
       surface.fill(detail::ToQColor(GetSysColor(COLOR_BTNFACE)));
     }
     DrawItemStruct item;

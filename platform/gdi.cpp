@@ -184,11 +184,14 @@ Font* CreateFontIndirect(const LogFont& font) {
   return new FontImpl(font);
 }
 
-Bitmap* CreateCompatibleBitmap(Dc*, int width, int height) {
+Bitmap* CreateCompatibleBitmap(Dc* dc, int width, int height) {
   if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide) {
     return nullptr;
   }
-  QImage image(width ? width : 1, height ? height : 1, QImage::Format_RGB32);
+  // As dense as what the context draws on, so copies between them keep every device pixel.
+  const qreal ratio =
+      IsLiveDc(dc) && dc->target != nullptr ? dc->target->devicePixelRatio() : qreal(1);
+  QImage image = detail::NewPicture(width ? width : 1, height ? height : 1, ratio);
   if (image.isNull()) return nullptr;
   image.fill(Qt::black);
   return new BitmapImpl(std::move(image));
@@ -197,8 +200,9 @@ Bitmap* CreateCompatibleBitmap(Dc*, int width, int height) {
 bool GetBitmapSize(Bitmap* bitmap, int* width, int* height) {
   const auto* impl = As<BitmapImpl>(bitmap, Tracked::Kind::kBitmap);
   if (!impl) return false;
-  if (width) *width = impl->image.width();
-  if (height) *height = impl->image.height();
+  const QRect area = detail::LogicalRect(impl->image);
+  if (width) *width = area.width();
+  if (height) *height = area.height();
   return true;
 }
 
@@ -278,17 +282,27 @@ bool BitBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, i
   if (!source->target || source->target->isNull()) return false;
   const QImage& from = *source->target;
   // Clip the source rectangle to its picture and move the destination with it.
-  const QRect part = QRect(sx, sy, width, height).intersected(from.rect());
+  const QRect part = QRect(sx, sy, width, height).intersected(detail::LogicalRect(from));
   if (part.isEmpty()) return IsLiveDc(dest);
   const QPoint to(x + part.left() - sx, y + part.top() - sy);
 
   QPainter painter;
   if (!detail::BeginPainter(painter, dest, QRect(to, part.size()))) return false;
   painter.setCompositionMode(QPainter::CompositionMode_Source);
+  const qreal ratio = from.devicePixelRatio();
+  if (ratio == 1.0 && dest->target->devicePixelRatio() == 1.0) {
+    if (source->target == dest->target) {
+      painter.drawImage(to, from.copy(part));
+    } else {
+      painter.drawImage(to, from, part);
+    }
+    return true;
+  }
+  const QRect devicePart = detail::DeviceRect(part, ratio);
   if (source->target == dest->target) {
-    painter.drawImage(to, from.copy(part));
+    painter.drawImage(QRectF(QRect(to, part.size())), from.copy(devicePart));
   } else {
-    painter.drawImage(to, from, part);
+    painter.drawImage(QRectF(QRect(to, part.size())), from, QRectF(devicePart));
   }
   return true;
 }
@@ -297,9 +311,10 @@ bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, i
                     Color transparent) {
   if (width < 0 || height < 0 || !IsLiveDc(source)) return false;
   if (!source->target || source->target->isNull()) return false;
-  const QRect part = QRect(sx, sy, width, height).intersected(source->target->rect());
+  const QRect part = QRect(sx, sy, width, height).intersected(detail::LogicalRect(*source->target));
   if (part.isEmpty()) return IsLiveDc(dest);
-  QImage piece = source->target->copy(part).convertToFormat(QImage::Format_ARGB32);
+  QImage piece = source->target->copy(detail::DeviceRect(part, source->target->devicePixelRatio()))
+                     .convertToFormat(QImage::Format_ARGB32);
   const QRgb key = detail::ToQColor(transparent).rgb();
   for (int row = 0; row < piece.height(); ++row) {
     auto* pixel = reinterpret_cast<QRgb*>(piece.scanLine(row));
@@ -310,7 +325,11 @@ bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, i
   const QPoint to(x + part.left() - sx, y + part.top() - sy);
   QPainter painter;
   if (!detail::BeginPainter(painter, dest, QRect(to, part.size()))) return false;
-  painter.drawImage(to, piece);
+  if (piece.devicePixelRatio() == 1.0 && dest->target->devicePixelRatio() == 1.0) {
+    painter.drawImage(to, piece);
+  } else {
+    painter.drawImage(QRectF(QRect(to, part.size())), piece);
+  }
   return true;
 }
 

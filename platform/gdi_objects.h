@@ -160,6 +160,12 @@ template <typename T>
 void AddToKey(QByteArray& key, const T& value) {
   key.append(reinterpret_cast<const char*>(&value), sizeof value);
 }
+// Adds the box's size and density to a key, and its place where the density rounds places.
+inline void AddBoxToKey(QByteArray& key, const Dc* dc, const QRect& box) {
+  const qreal ratio = dc->target->devicePixelRatio();
+  AddToKey(key, ratio);
+  AddToKey(key, ratio == 1.0 ? QRect(QPoint(), box.size()) : box);
+}
 
 // Sets `count` pixels from `row` on to one colour, with the C library's fast fill.
 inline void FillPixels(QRgb* row, int count, QRgb colour) {
@@ -182,6 +188,7 @@ class PixelWriter {
  private:
   Dc* dc_ = nullptr;
   uchar* bits_ = nullptr;
+  qreal ratio_ = 1;
   qsizetype stride_ = 0;
   std::vector<QRect> clipRects_;  // the writable parts of the picture
 };

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QRegion>
+#include <algorithm>
 
 #include "platform/gdi.h"
 #include "platform/image.h"
@@ -26,6 +27,32 @@ QImage* SurfaceOf(Window* window);
 void SurfaceChanged(Window* window, const QRegion& area);
 
 QImage& BitmapImage(Bitmap* bitmap);
+
+// Surfaces and pictures hold device pixels: ratio of them to a pixel of the program's coordinates
+// (2 on a screen of double density, 1.5...). The program draws in its own coordinates; these map
+// them to device pixels, the same way everywhere so that neighbouring boxes meet exactly.
+inline int DeviceEdge(int x, qreal ratio) {
+  return ratio == 1.0 ? x : qRound(x * ratio);
+}
+inline QRect DeviceRect(const QRect& r, qreal ratio) {
+  if (ratio == 1.0) return r;
+  const int left = DeviceEdge(r.left(), ratio), top = DeviceEdge(r.top(), ratio);
+  return QRect(left, top, DeviceEdge(r.left() + r.width(), ratio) - left,
+               DeviceEdge(r.top() + r.height(), ratio) - top);
+}
+// A picture's extent in the program's coordinates.
+inline QRect LogicalRect(const QImage& image) {
+  const qreal ratio = image.devicePixelRatio();
+  if (ratio == 1.0) return image.rect();
+  return QRect(0, 0, qRound(image.width() / ratio), qRound(image.height() / ratio));
+}
+// A picture of width x height of the program's pixels at `ratio` device pixels each, not filled.
+inline QImage NewPicture(int width, int height, qreal ratio) {
+  QImage image(std::max(DeviceEdge(width, ratio), 1), std::max(DeviceEdge(height, ratio), 1),
+               QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  return image;
+}
 
 inline QColor ToQColor(Color c) {
   return QColor(RedOf(c), GreenOf(c), BlueOf(c));

@@ -26,7 +26,8 @@ Kept& TheKept() {
   return kept;
 }
 
-bool Shows(const QImage& image, const QRect& box, const QImage& picture) {
+bool Shows(const QImage& image, QRect box, const QImage& picture) {
+  box = DeviceRect(box, image.devicePixelRatio());
   if (picture.size() != box.size()) return false;
   const size_t bytes = size_t(box.width()) * 4;
   for (int row = 0; row < box.height(); ++row) {
@@ -42,7 +43,7 @@ bool Shows(const QImage& image, const QRect& box, const QImage& picture) {
 
 bool Keepable(const Dc* dc, const QRect& box) {
   if (dc->target == nullptr || dc->target->format() != QImage::Format_RGB32) return false;
-  if (box.isEmpty() || !dc->target->rect().contains(box)) return false;
+  if (box.isEmpty() || !LogicalRect(*dc->target).contains(box)) return false;
   if (dc->clip.isEmpty()) return true;
   return dc->clip.rectCount() == 1 ? dc->clip.boundingRect().contains(box)
                                    : QRegion(box).subtracted(dc->clip).isEmpty();
@@ -54,9 +55,10 @@ bool PutKeptBlock(Dc* dc, const QByteArray& key, const QRect& box) {
   if (found == kept.blocks.constEnd() || !Shows(*dc->target, box, found->before)) return false;
   const QImage& after = found->after;
   QImage& target = *dc->target;
-  const size_t bytes = size_t(box.width()) * 4;
-  for (int row = 0; row < box.height(); ++row) {
-    std::memcpy(target.scanLine(box.top() + row) + qsizetype(box.left()) * 4,
+  const QRect device = DeviceRect(box, target.devicePixelRatio());
+  const size_t bytes = size_t(device.width()) * 4;
+  for (int row = 0; row < device.height(); ++row) {
+    std::memcpy(target.scanLine(device.top() + row) + qsizetype(device.left()) * 4,
                 after.constScanLine(row), bytes);
   }
   Touch(dc, box);
@@ -64,12 +66,13 @@ bool PutKeptBlock(Dc* dc, const QByteArray& key, const QRect& box) {
 }
 
 QImage BlockBefore(const Dc* dc, const QRect& box) {
-  return dc->target->copy(box);
+  return dc->target->copy(DeviceRect(box, dc->target->devicePixelRatio()));
 }
 
 void KeepBlock(const Dc* dc, QByteArray key, QImage before, const QRect& box) {
   Kept& kept = TheKept();
-  const qsizetype bytes = qsizetype(box.width()) * box.height() * 8;
+  QImage after = dc->target->copy(DeviceRect(box, dc->target->devicePixelRatio()));
+  const qsizetype bytes = before.sizeInBytes() + after.sizeInBytes();
   if (kept.bytes + bytes > kMaxKeptBytes) {
     kept.blocks.clear();
     kept.bytes = 0;
@@ -79,7 +82,7 @@ void KeepBlock(const Dc* dc, QByteArray key, QImage before, const QRect& box) {
     kept.bytes -= qsizetype(found->before.sizeInBytes() + found->after.sizeInBytes());
     kept.blocks.erase(found);
   }
-  kept.blocks.insert(std::move(key), Block{std::move(before), dc->target->copy(box)});
+  kept.blocks.insert(std::move(key), Block{std::move(before), std::move(after)});
   kept.bytes += bytes;
 }
 

@@ -16,7 +16,8 @@ PixelWriter::PixelWriter(Dc* dc) {
   dc_ = dc;
   bits_ = image.bits();
   stride_ = image.bytesPerLine();
-  const QRect bounds = image.rect();
+  ratio_ = image.devicePixelRatio();
+  const QRect bounds = LogicalRect(image);
   if (dc->clip.isEmpty()) {
     clipRects_.push_back(bounds);
     return;
@@ -34,9 +35,13 @@ void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb colour) {
     const int x1 = std::min(right, c.right() + 1);
     const int y0 = std::max(top, c.top());
     const int y1 = std::min(bottom, c.bottom() + 1);
-    if (x0 < x1 && y0 < y1) Touch(dc_, QRect(x0, y0, x1 - x0, y1 - y0));
-    for (int y = y0; y < y1 && x0 < x1; ++y) {
-      FillPixels(reinterpret_cast<QRgb*>(bits_ + y * stride_) + x0, x1 - x0, colour);
+    if (x0 >= x1 || y0 >= y1) continue;
+    const QRect box(x0, y0, x1 - x0, y1 - y0);
+    Touch(dc_, box);
+    const QRect device = DeviceRect(box, ratio_);
+    for (int y = device.top(); y <= device.bottom(); ++y) {
+      FillPixels(reinterpret_cast<QRgb*>(bits_ + y * stride_) + device.left(), device.width(),
+                 colour);
     }
   }
 }
@@ -45,7 +50,11 @@ bool PixelWriter::Plot(int x, int y, QRgb colour) {
   if (!bits_) return false;
   for (const QRect& c : clipRects_) {
     if (c.contains(x, y)) {
-      reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = colour;
+      if (ratio_ == 1.0) {
+        reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = colour;
+      } else {
+        Fill(x, y, x + 1, y + 1, colour);
+      }
       Touch(dc_, QRect(x, y, 1, 1));
       return true;
     }
@@ -189,7 +198,7 @@ QByteArray PathKey(const Dc* dc, const QPainterPath& path, const QRect& bounds, 
   detail::AddToKey(key, dc->pen->log);
   detail::AddToKey(key, dc->brush->null);
   detail::AddToKey(key, dc->brush->color);
-  detail::AddToKey(key, bounds.size());
+  detail::AddBoxToKey(key, dc, bounds);
   detail::AddToKey(key, path.fillRule());
   for (int i = 0; i < path.elementCount(); ++i) {
     const QPainterPath::Element e = path.elementAt(i);
@@ -346,9 +355,13 @@ Color SetPixel(Dc* dc, int x, int y, Color color) {
 }
 
 Color GetPixel(Dc* dc, int x, int y) {
-  if (!IsLiveDc(dc) || !dc->target || !dc->target->rect().contains(x, y)) return CLR_INVALID;
+  if (!IsLiveDc(dc) || !dc->target || !detail::LogicalRect(*dc->target).contains(x, y)) {
+    return CLR_INVALID;
+  }
   if (!dc->clip.isEmpty() && !dc->clip.contains(QPoint(x, y))) return CLR_INVALID;
-  return detail::FromQRgb(dc->target->pixel(x, y));
+  const qreal ratio = dc->target->devicePixelRatio();
+  return detail::FromQRgb(
+      dc->target->pixel(detail::DeviceEdge(x, ratio), detail::DeviceEdge(y, ratio)));
 }
 
 bool BeginPath(Dc* dc) {

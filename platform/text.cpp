@@ -255,7 +255,7 @@ bool PaintLines(Dc* dc, const std::vector<TextLine>& lines, const detail::Resolv
   QByteArray key("text");
   detail::AddToKey(key, font.serial);
   detail::AddToKey(key, format);
-  detail::AddToKey(key, box.size());
+  detail::AddBoxToKey(key, dc, box);
   detail::AddToKey(key, dc->textColor);
   detail::AddToKey(key, dc->bkColor);
   detail::AddToKey(key, dc->bkMode);

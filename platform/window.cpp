@@ -47,10 +47,17 @@ QRect ToQRect(const Rect& r) {
   return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
-QImage NewSurface(int width, int height, Color fill) {
-  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+using detail::DeviceRect;
+using detail::LogicalRect;
+
+QImage NewSurface(int width, int height, Color fill, qreal ratio) {
+  QImage image = detail::NewPicture(width, height, ratio);
   image.fill(detail::ToQColor(fill));
   return image;
+}
+
+qreal RatioOf(const QImage& image) {
+  return image.devicePixelRatio();
 }
 
 // What the client area of the window shows at `area` (its client coordinates): its surface with
@@ -60,7 +67,13 @@ void Compose(Window* window, QPainter& painter, QPoint at, const QRect& area) {
     detail::DrawControl(window, painter, at);
     return;
   }
-  painter.drawImage(at + area.topLeft(), window->surface, area);
+  const qreal ratio = RatioOf(window->surface);
+  if (ratio == 1.0) {
+    painter.drawImage(at + area.topLeft(), window->surface, area);
+  } else {
+    painter.drawImage(QRectF(at + area.topLeft(), area.size()), window->surface,
+                      QRectF(DeviceRect(area, ratio)));
+  }
   for (auto it = window->children.rbegin(); it != window->children.rend(); ++it) {
     Window* child = *it;
     const QRect box = ToQRect(child->rect);
@@ -71,8 +84,8 @@ void Compose(Window* window, QPainter& painter, QPoint at, const QRect& area) {
 
 // The picture the client area shows at `area`, clipped to the client area.
 QImage ComposeArea(Window* window, QRect area) {
-  area = area.intersected(window->surface.rect());
-  QImage image(area.size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  area = area.intersected(LogicalRect(window->surface));
+  QImage image = detail::NewPicture(area.width(), area.height(), RatioOf(window->surface));
   if (area.isEmpty()) return image;
   QPainter painter(&image);
   Compose(window, painter, -area.topLeft(), area);
@@ -80,7 +93,8 @@ QImage ComposeArea(Window* window, QRect area) {
 }
 
 // Whether `picture` holds exactly the pixels of `image` at `area`.
-bool SamePixels(const QImage& picture, const QImage& image, const QRect& area) {
+bool SamePixels(const QImage& picture, const QImage& image, QRect area) {
+  area = DeviceRect(area, RatioOf(image));
   if (picture.size() != area.size() || !image.rect().contains(area) ||
       picture.format() != image.format()) {
     return false;
@@ -98,10 +112,15 @@ bool SamePixels(const QImage& picture, const QImage& image, const QRect& area) {
 // Copies a picture of the parent's client area at `area` into a window's surface, where they
 // overlap; returns the part of the surface that changed.
 QRect KeepPicture(Window* window, const QImage& picture, const QRect& area, QPoint windowOrigin) {
-  const QRect local = area.translated(-windowOrigin).intersected(window->surface.rect());
+  const QRect local = area.translated(-windowOrigin).intersected(LogicalRect(window->surface));
   if (local.isEmpty()) return local;
   QPainter painter(&window->surface);
-  painter.drawImage(local.topLeft(), picture, local.translated(windowOrigin - area.topLeft()));
+  const QRect from = local.translated(windowOrigin - area.topLeft());
+  if (RatioOf(picture) == 1.0 && RatioOf(window->surface) == 1.0) {
+    painter.drawImage(local.topLeft(), picture, from);
+  } else {
+    painter.drawImage(QRectF(local), picture, QRectF(DeviceRect(from, RatioOf(picture))));
+  }
   return local;
 }
 
@@ -171,19 +190,31 @@ SurfaceWidget::SurfaceWidget(Window* owner, QWidget* parent) : QWidget(parent), 
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   if (owner_ == nullptr) return;
+  QImage& surface = owner_->surface;
+  const qreal ratio = devicePixelRatioF();
+  if (RatioOf(surface) != ratio) {
+    // Another screen density: the surface is made anew at it and the program paints it again;
+    // meanwhile the old pixels are shown scaled.
+    const QRect area = LogicalRect(surface);
+    QImage sharper =
+        NewSurface(area.width(), area.height(), owner_->windowClass->background, ratio);
+    QPainter(&sharper).drawImage(QRectF(area), surface);
+    surface = sharper;
+    InvalidateRect(owner_, nullptr, true);
+  }
   QPainter painter(this);
-  const QImage& surface = owner_->surface;
-  // Where the toolkit paints into a picture of the window at one device pixel per pixel, the
-  // surface's rows are copied there; otherwise the painter draws it.
+  // Where the toolkit paints into a picture of the window at the surface's density, the surface's
+  // rows are copied there; otherwise the painter draws it.
   QPaintDevice* device =
       painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
   const QTransform& toDevice = painter.deviceTransform();
-  if (device != nullptr && device->devType() == QInternal::Image &&
-      toDevice.type() <= QTransform::TxTranslate) {
+  const bool plain =
+      toDevice.type() <= QTransform::TxScale && toDevice.m11() == ratio && toDevice.m22() == ratio;
+  if (device != nullptr && device->devType() == QInternal::Image && plain) {
     QImage& screen = *static_cast<QImage*>(device);
     const auto format = screen.format();
     // A shared picture would be copied by the first write, and the copy never shown.
-    if (screen.isDetached() && screen.devicePixelRatio() == 1.0 &&
+    if (screen.isDetached() && screen.devicePixelRatio() == ratio && RatioOf(surface) == ratio &&
         surface.format() == QImage::Format_RGB32 &&
         (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
          format == QImage::Format_ARGB32_Premultiplied)) {
@@ -192,8 +223,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
       const uchar* from = surface.constBits();
       const qsizetype toStride = screen.bytesPerLine(), fromStride = surface.bytesPerLine();
       for (const QRect& r : event->region()) {
-        const QRect area =
-            r.intersected(surface.rect()).intersected(screen.rect().translated(-offset));
+        const QRect area = DeviceRect(r, ratio)
+                               .intersected(surface.rect())
+                               .intersected(screen.rect().translated(-offset));
         const size_t bytes = size_t(area.width()) * 4;
         for (int y = area.top(); y <= area.bottom(); ++y) {
           std::memcpy(to + (y + offset.y()) * toStride + (area.left() + offset.x()) * 4,
@@ -203,8 +235,13 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
       return;
     }
   }
-  for (const QRect& area : event->region())
-    painter.drawImage(area.topLeft(), surface, area);
+  for (const QRect& area : event->region()) {
+    if (ratio == 1.0 && RatioOf(surface) == 1.0) {
+      painter.drawImage(area.topLeft(), surface, area);
+    } else {
+      painter.drawImage(QRectF(area), surface, QRectF(DeviceRect(area, RatioOf(surface))));
+    }
+  }
 }
 
 void SurfaceWidget::mousePressEvent(QMouseEvent* event) {
@@ -260,7 +297,7 @@ void SurfaceChanged(Window* window, const QRegion& area) {
     if (SamePixels(child->beneath, window->surface, box)) {
       shown -= box;
     } else {
-      child->beneath = window->surface.copy(box);
+      child->beneath = window->surface.copy(DeviceRect(box, RatioOf(window->surface)));
     }
   }
   if (!shown.isEmpty()) window->widget->update(shown);
@@ -321,7 +358,9 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
   window->style = style;
   window->id = id;
   window->serial = Reg().serial++;
-  window->surface = NewSurface(width, height, windowClass->background);
+  window->surface =
+      NewSurface(width, height, windowClass->background,
+                 IsWindow(parent) ? RatioOf(parent->surface) : qApp->devicePixelRatio());
   window->enabled = (style & WS_DISABLED) == 0;
 
   if ((style & WS_CHILD) != 0) {
@@ -580,7 +619,8 @@ bool IsWindowEnabled(Window* window) {
 
 Rect GetClientRect(Window* window) {
   if (!IsWindow(window)) return {};
-  return {0, 0, window->surface.width(), window->surface.height()};
+  const QRect area = LogicalRect(window->surface);
+  return {0, 0, area.width(), area.height()};
 }
 
 Point GetWindowOrigin(Window* window) {
@@ -605,7 +645,8 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   height = std::clamp(height, 1, 16384);
   if (window->parent == nullptr) {
     window->frame->move(x, y);
-    window->rect = {x, y, x + window->surface.width(), y + window->surface.height()};
+    const QRect area = LogicalRect(window->surface);
+    window->rect = {x, y, x + area.width(), y + area.height()};
     return true;
   }
   Window* parent = window->parent;
@@ -614,8 +655,8 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   const bool resized = width != old.Width() || height != old.Height();
   // Without a repaint the screen must keep showing what it shows now where the window was and
   // where it goes.
-  const QRect vacated = ToQRect(old).intersected(parent->surface.rect());
-  const QRect entered = ToQRect(now).intersected(parent->surface.rect());
+  const QRect vacated = ToQRect(old).intersected(LogicalRect(parent->surface));
+  const QRect entered = ToQRect(now).intersected(LogicalRect(parent->surface));
   QImage atVacated, atEntered;
   if (!repaint && window->visible) {
     atVacated = ComposeArea(parent, vacated);
@@ -623,7 +664,8 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
   }
 
   if (resized) {
-    QImage surface = NewSurface(width, height, window->windowClass->background);
+    QImage surface =
+        NewSurface(width, height, window->windowClass->background, RatioOf(window->surface));
     QPainter(&surface).drawImage(0, 0, window->surface);
     window->surface = surface;
     InvalidateRect(window, nullptr, true);
@@ -709,7 +751,7 @@ bool InvalidateRect(Window* window, const Rect* rect, bool erase) {
     window->widget->update();
     return true;
   }
-  const QRect client = window->surface.rect();
+  const QRect client = LogicalRect(window->surface);
   const QRect area = rect != nullptr ? ToQRect(*rect).intersected(client) : client;
   if (!area.isEmpty()) window->invalid += area;
   // As with the system this imitates, one erase request erases the whole update region.
@@ -759,7 +801,7 @@ Dc* BeginPaint(Window* window, PaintStruct* paint) {
     QImage& surface = window->surface;
     const QRgb background = detail::ToQRgb(window->windowClass->background);
     for (const QRect& r : clip) {
-      const QRect part = r.intersected(surface.rect());
+      const QRect part = DeviceRect(r, RatioOf(surface)).intersected(surface.rect());
       for (int y = part.top(); y <= part.bottom(); ++y) {
         detail::FillPixels(reinterpret_cast<QRgb*>(surface.scanLine(y)) + part.left(), part.width(),
                            background);
@@ -787,8 +829,8 @@ void EndPaint(Window* window, const PaintStruct* paint) {
     detail::FreeSurfaceDc(paint->dc);
   }
   if (!IsWindow(window)) return;
-  if (paint == nullptr) painted = window->surface.rect();
-  detail::SurfaceChanged(window, painted.intersected(window->surface.rect()));
+  if (paint == nullptr) painted = LogicalRect(window->surface);
+  detail::SurfaceChanged(window, painted.intersected(LogicalRect(window->surface)));
 }
 
 Dc* GetDC(Window* window) {
@@ -842,7 +884,7 @@ bool PressKey(int virtualKey, bool shift) {
 Image Screenshot(Window* window) {
   if (!IsWindow(window)) return Image();
   auto data = std::make_unique<Image::Data>();
-  data->image = ComposeArea(window, window->surface.rect());
+  data->image = ComposeArea(window, LogicalRect(window->surface));
   return Image(std::move(data));
 }
 

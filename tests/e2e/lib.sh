@@ -29,7 +29,7 @@ start_x() {
   local n
   for n in $(shuf -i "${E2E_DISPLAYS:-200-260}"); do
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${E2E_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
     export DISPLAY=":$n"
     for _ in 1 2 3 4 5 6 7 8 9 10; do

@@ -1,8 +1,10 @@
 // Shapes, lines, pixels, object selection, bitmap copies and embedded pictures.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
+#include "platform/gdi_objects.h"
 #include "platform/image.h"
 #include "tests/platform/canvas.h"
 #include "tests/support/window_fixture.h"
@@ -174,3 +176,58 @@ TEST_F(WindowTest, ShapesAndTextStayInsideThePaintRegion) {
 }
 
 }  // namespace
+
+// On a picture of double density the same calls in the same coordinates draw at the device's
+// resolution: boxes and lines exactly twice as large, letters with their own finer edges rather
+// than the single-density letters doubled; copies between such pictures keep every device pixel.
+TEST(Density, DoubleDensityDrawsTheSameCallsAtTwiceTheResolution) {
+  const auto draw = [](qreal ratio) {
+    Dc* dc = CreateCompatibleDC(nullptr);
+    auto* bitmap = new BitmapImpl(detail::NewPicture(60, 30, ratio));
+    bitmap->image.fill(Qt::white);
+    SelectObject(dc, bitmap);
+    Selected pen(dc, CreatePen(PS_SOLID, 1, Rgb(255, 0, 0)));
+    Selected brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, 2, 3, 20, 12);
+    LogFont font;
+    font.height = -12;
+    std::strcpy(font.faceName, "Arial");
+    Selected letters(dc, CreateFontIndirect(font));
+    SetBkMode(dc, TRANSPARENT);
+    Rect rect{22, 2, 58, 28};
+    DrawText(dc, "SAW", -1, &rect, DT_SINGLELINE);
+    // Through a compatible bitmap and back, as the card slide's snapshot goes.
+    Bitmap* kept = CreateCompatibleBitmap(dc, 60, 30);
+    Dc* copy = CreateCompatibleDC(dc);
+    GdiObject* previous = SelectObject(copy, kept);
+    BitBlt(copy, 0, 0, 60, 30, dc, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, 60, 30, copy, 0, 0, SRCCOPY);
+    QImage result = bitmap->image;
+    EXPECT_EQ(GetPixel(dc, 2, 3), Rgb(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 3, 4), Rgb(255, 255, 255));
+    SelectObject(copy, previous);
+    DeleteObject(kept);
+    DeleteDC(copy);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+    return result;
+  };
+  const QImage single = draw(1), twice = draw(2);
+  ASSERT_EQ(twice.size(), QSize(120, 60));
+  for (int y = 0; y < 30; ++y) {  // the frame: every pixel a 2 x 2 block
+    for (int x = 0; x < 22; ++x) {
+      const QRgb want = single.pixel(x, y);
+      for (int d = 0; d < 4; ++d)
+        ASSERT_EQ(twice.pixel(2 * x + d % 2, 2 * y + d / 2), want) << x << "," << y;
+    }
+  }
+  int finer = 0;  // blocks of the letters that are not one colour
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 22; x < 60; ++x) {
+      const QRgb corner = twice.pixel(2 * x, 2 * y);
+      finer += twice.pixel(2 * x + 1, 2 * y) != corner || twice.pixel(2 * x, 2 * y + 1) != corner ||
+               twice.pixel(2 * x + 1, 2 * y + 1) != corner;
+    }
+  }
+  EXPECT_GT(finer, 20);
+}
