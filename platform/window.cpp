@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -696,8 +697,10 @@ bool MoveWindow(Window* window, int x, int y, int width, int height, bool repain
 
 bool SetWindowIcon(Window* window, int resourceId) {
   if (!IsWindow(window) || window->parent != nullptr) return false;
-  const QIcon icon(QString(":/icons/%1.ico").arg(resourceId));
+  QIcon icon(QString(":/icons/%1.ico").arg(resourceId));
   if (icon.isNull()) return false;
+  const QString dense = QString(":/icons/%1@2x.png").arg(resourceId);
+  if (QFile::exists(dense)) icon.addFile(dense);
   window->frame->setWindowIcon(icon);
   return true;
 }

@@ -173,7 +173,14 @@ TEST(ThemeIcons, EverySizeIsAPngOfTheIconWithEachPartScaledInPlace) {
 }
 
 TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsAlike) {
-  const std::vector<OutputFile> files = PictureFiles();
+  const std::vector<OutputFile> all = PictureFiles();
+  // Each bitmap is followed by its double-density version, checked below.
+  std::vector<OutputFile> files, dense;
+  for (size_t i = 0; i + 2 < all.size(); i += 2) {
+    files.push_back(all[i]);
+    dense.push_back(all[i + 1]);
+  }
+  files.push_back(all[all.size() - 2]);
   std::vector<std::pair<std::string, Canvas>> drawn = {{"bitmaps/200.bmp", DrawTrackerStrip()},
                                                        {"bitmaps/201.bmp", DrawBack()},
                                                        {"bitmaps/251.bmp", DrawJoker()}};
@@ -182,7 +189,8 @@ TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsA
                        DrawFace((id - 301) / 13, (id - 301) % 13));
   ASSERT_EQ(files.size(), drawn.size() + 1);
   EXPECT_EQ(files.back().path, "icons/102.ico");
-  const std::string list = ResourceList(files);
+  EXPECT_EQ(all.back().path, "icons/102@2x.png");
+  const std::string list = ResourceList(all);
   EXPECT_NE(list.find("<qresource prefix=\"/\">"), std::string::npos);
   for (size_t i = 0; i < files.size(); ++i) {
     SCOPED_TRACE(files[i].path);
@@ -230,8 +238,40 @@ TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsA
     std::ifstream in(dir / path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
   };
-  for (const OutputFile& file : files)
+  for (const OutputFile& file : all)
     EXPECT_EQ(read(file.path), file.bytes) << file.path;
+
+  // The same pictures for double density: twice the size, encoded as drawn, the cut corners in
+  // their ink over four times the pixels, and shapes with edges finer than doubled pixels.
+  ASSERT_EQ(dense.size(), drawn.size());
+  for (size_t i = 0; i < dense.size(); ++i) {
+    SCOPED_TRACE(dense[i].path);
+    const std::string& path = drawn[i].first;
+    EXPECT_EQ(dense[i].path, path.substr(0, path.size() - 4) + "@2x.bmp");
+    const int id = std::stoi(path.substr(8));
+    const Canvas twice = (id == 200   ? DrawTrackerStrip(2)
+                          : id == 201 ? DrawBack(2)
+                          : id == 251 ? DrawJoker(2)
+                                      : DrawFace((id - 301) / 13, (id - 301) % 13, 2))
+                             .Flattened();
+    const Canvas& once = drawn[i].second;
+    ASSERT_EQ(std::pair(twice.width(), twice.height()),
+              std::pair(2 * once.width(), 2 * once.height()));
+    ExpectDib(dense[i].bytes, 14, twice, false);
+    EXPECT_EQ(CountInk(twice, kClear, 0, 0, twice.width(), twice.height()), 0);
+    if (id == 200) continue;
+    EXPECT_EQ(CountInk(twice, kDarkGreen, 0, 0, twice.width(), twice.height()),
+              4 * CountInk(once, kDarkGreen, 0, 0, once.width(), once.height()));
+    int finer = 0;
+    for (int y = 0; y < twice.height(); y += 2) {
+      for (int x = 0; x < twice.width(); x += 2) {
+        const uint8_t ink = twice.At(x, y);
+        finer +=
+            twice.At(x + 1, y) != ink || twice.At(x, y + 1) != ink || twice.At(x + 1, y + 1) != ink;
+      }
+    }
+    EXPECT_GT(finer, 30);
+  }
   EXPECT_EQ(read("quaxel_resources.qrc"), Bytes(list.begin(), list.end()));
   std::filesystem::remove_all(dir);
 }

@@ -56,29 +56,52 @@ Mask Mask::FromRows(const std::vector<const char*>& rows) {
 }
 
 Mask Mask::Turned() const {
-  Mask turned(width, height);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      turned.Set(width - 1 - x, height - 1 - y, At(x, y));
+  Mask turned(width, height, scale);
+  const int w = width * scale, h = height * scale;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      turned.Set(w - 1 - x, h - 1 - y, At(x, y));
     }
   }
   return turned;
 }
 
-Canvas::Canvas(int width, int height, uint8_t fill, const Palette& palette)
+Canvas::Canvas(int width, int height, uint8_t fill, const Palette& palette, int scale)
     : width_(width),
       height_(height),
+      scale_(scale),
       palette_(palette),
-      pixels_(static_cast<std::size_t>(width) * height, fill) {}
+      pixels_(static_cast<std::size_t>(width) * scale * height * scale, fill) {}
+
+uint8_t Canvas::DeviceAt(int x, int y) const {
+  const int w = width_ * scale_, h = height_ * scale_;
+  if (x < 0 || y < 0 || x >= w || y >= h) return kClear;
+  return pixels_[static_cast<std::size_t>(y) * w + x];
+}
+
+void Canvas::SetDevice(int x, int y, uint8_t ink) {
+  const int w = width_ * scale_, h = height_ * scale_;
+  if (x < 0 || y < 0 || x >= w || y >= h) return;
+  pixels_[static_cast<std::size_t>(y) * w + x] = ink;
+}
 
 uint8_t Canvas::At(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return kClear;
-  return pixels_[static_cast<std::size_t>(y) * width_ + x];
+  return DeviceAt(x * scale_, y * scale_);
+}
+
+Canvas Canvas::Flattened() const {
+  Canvas flat(width_ * scale_, height_ * scale_, kClear, palette_);
+  flat.pixels_ = pixels_;
+  return flat;
 }
 
 void Canvas::Set(int x, int y, uint8_t ink) {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  pixels_[static_cast<std::size_t>(y) * width_ + x] = ink;
+  for (int dy = 0; dy < scale_; ++dy) {
+    for (int dx = 0; dx < scale_; ++dx)
+      SetDevice(x * scale_ + dx, y * scale_ + dy, ink);
+  }
 }
 
 void Canvas::FillRect(int x, int y, int w, int h, uint8_t ink) {
@@ -96,14 +119,19 @@ void Canvas::FrameRect(int x, int y, int w, int h, uint8_t ink) {
   Line(x + w - 1, y, x + w - 1, y + h - 1, ink);
 }
 
+// Steps through device pixels, each step a square as large as a pixel of the picture.
 void Canvas::Line(int x0, int y0, int x1, int y1, uint8_t ink) {
+  x0 *= scale_, y0 *= scale_, x1 *= scale_, y1 *= scale_;
   const int dx = std::abs(x1 - x0);
   const int dy = -std::abs(y1 - y0);
   const int sx = x0 < x1 ? 1 : -1;
   const int sy = y0 < y1 ? 1 : -1;
   int error = dx + dy;
   for (;;) {
-    Set(x0, y0, ink);
+    for (int py = 0; py < scale_; ++py) {
+      for (int px = 0; px < scale_; ++px)
+        SetDevice(x0 + px, y0 + py, ink);
+    }
     if (x0 == x1 && y0 == y1) return;
     const int twice = 2 * error;
     if (twice >= dy) {
@@ -118,19 +146,24 @@ void Canvas::Line(int x0, int y0, int x1, int y1, uint8_t ink) {
 }
 
 void Canvas::FillEllipse(int x, int y, int w, int h, uint8_t ink) {
-  const double rx = w / 2.0;
-  const double ry = h / 2.0;
-  for (int row = 0; row < h; ++row) {
-    for (int col = 0; col < w; ++col) {
+  const double rx = w * scale_ / 2.0;
+  const double ry = h * scale_ / 2.0;
+  for (int row = 0; row < h * scale_; ++row) {
+    for (int col = 0; col < w * scale_; ++col) {
       const double u = (col + 0.5 - rx) / rx;
       const double v = (row + 0.5 - ry) / ry;
-      if (u * u + v * v <= 1.0) Set(x + col, y + row, ink);
+      if (u * u + v * v <= 1.0) SetDevice(x * scale_ + col, y * scale_ + row, ink);
     }
   }
 }
 
-void Canvas::FillPolygon(const std::vector<Point>& corners, uint8_t ink) {
-  if (corners.size() < 3) return;
+void Canvas::FillPolygon(const std::vector<Point>& points, uint8_t ink) {
+  if (points.size() < 3) return;
+  std::vector<Point> corners = points;
+  for (Point& p : corners) {
+    p.x *= scale_;
+    p.y *= scale_;
+  }
   double top = corners[0].y;
   double bottom = corners[0].y;
   for (const Point& p : corners) {
@@ -154,25 +187,40 @@ void Canvas::FillPolygon(const std::vector<Point>& corners, uint8_t ink) {
       const int first = static_cast<int>(std::ceil(crossings[i] - 0.5));
       const int last = static_cast<int>(std::floor(crossings[i + 1] - 0.5));
       for (int col = first; col <= last; ++col) {
-        Set(col, row, ink);
+        SetDevice(col, row, ink);
       }
     }
   }
 }
 
 void Canvas::Stamp(const Mask& mask, int x, int y, uint8_t ink) {
+  if (mask.scale == scale_) {  // bit for device pixel
+    for (int row = 0; row < mask.height * scale_; ++row) {
+      for (int col = 0; col < mask.width * scale_; ++col) {
+        if (mask.At(col, row)) SetDevice(x * scale_ + col, y * scale_ + row, ink);
+      }
+    }
+    return;
+  }
   for (int row = 0; row < mask.height; ++row) {
     for (int col = 0; col < mask.width; ++col) {
-      if (mask.At(col, row)) Set(x + col, y + row, ink);
+      if (mask.At(col * mask.scale, row * mask.scale)) Set(x + col, y + row, ink);
     }
   }
 }
 
 void Canvas::Draw(const Canvas& source, int x, int y) {
-  const int w = source.width();
-  const int h = source.height();
-  for (int row = 0; row < h; ++row) {
-    for (int col = 0; col < w; ++col) {
+  if (source.scale_ == scale_) {
+    for (int row = 0; row < source.height_ * scale_; ++row) {
+      for (int col = 0; col < source.width_ * scale_; ++col) {
+        const uint8_t ink = source.DeviceAt(col, row);
+        if (ink != kClear) SetDevice(x * scale_ + col, y * scale_ + row, ink);
+      }
+    }
+    return;
+  }
+  for (int row = 0; row < source.height_; ++row) {
+    for (int col = 0; col < source.width_; ++col) {
       const uint8_t ink = source.At(col, row);
       if (ink != kClear) Set(x + col, y + row, ink);
     }
@@ -180,23 +228,28 @@ void Canvas::Draw(const Canvas& source, int x, int y) {
 }
 
 void Canvas::TurnCopy(int x, int y, int w, int h) {
-  for (int row = y; row < y + h; ++row) {
-    for (int col = x; col < x + w; ++col) {
-      const uint8_t ink = At(col, row);
-      if (ink != kClear) Set(width_ - 1 - col, height_ - 1 - row, ink);
+  const int right = width_ * scale_ - 1, bottom = height_ * scale_ - 1;
+  for (int row = y * scale_; row < (y + h) * scale_; ++row) {
+    for (int col = x * scale_; col < (x + w) * scale_; ++col) {
+      const uint8_t ink = DeviceAt(col, row);
+      if (ink != kClear) SetDevice(right - col, bottom - row, ink);
     }
   }
 }
 
+// As thick as a pixel of the picture: device pixels up to `scale` away from a drawn one, along
+// a row or a column.
 void Canvas::Outline(uint8_t ink) {
   const Canvas before = *this;
-  for (int y = 0; y < height_; ++y) {
-    for (int x = 0; x < width_; ++x) {
-      if (before.At(x, y) != kClear) continue;
-      if (before.At(x - 1, y) != kClear || before.At(x + 1, y) != kClear ||
-          before.At(x, y - 1) != kClear || before.At(x, y + 1) != kClear) {
-        Set(x, y, ink);
+  for (int y = 0; y < height_ * scale_; ++y) {
+    for (int x = 0; x < width_ * scale_; ++x) {
+      if (before.DeviceAt(x, y) != kClear) continue;
+      bool touches = false;
+      for (int d = 1; d <= scale_ && !touches; ++d) {
+        touches = before.DeviceAt(x - d, y) != kClear || before.DeviceAt(x + d, y) != kClear ||
+                  before.DeviceAt(x, y - d) != kClear || before.DeviceAt(x, y + d) != kClear;
       }
+      if (touches) SetDevice(x, y, ink);
     }
   }
 }

@@ -50,30 +50,40 @@ struct Point {
   double x, y;
 };
 
-// A shape to stamp in any ink: true where the shape covers the pixel.
+// A shape to stamp in any ink: true where the shape covers the pixel. A mask of scale 2 holds
+// 2 x 2 of its bits for each pixel of its width and height (drawn for a double-density picture).
 struct Mask {
   int width = 0;
   int height = 0;
+  int scale = 1;
   std::vector<bool> bits;
 
   Mask() = default;
-  Mask(int w, int h) : width(w), height(h), bits(static_cast<std::size_t>(w) * h, false) {}
-  bool At(int x, int y) const { return bits[static_cast<std::size_t>(y) * width + x]; }
-  void Set(int x, int y, bool on) { bits[static_cast<std::size_t>(y) * width + x] = on; }
+  Mask(int w, int h, int s = 1)
+      : width(w), height(h), scale(s), bits(static_cast<std::size_t>(w) * s * h * s, false) {}
+  // These address the bits, width * scale by height * scale of them.
+  bool At(int x, int y) const { return bits[static_cast<std::size_t>(y) * width * scale + x]; }
+  void Set(int x, int y, bool on) { bits[static_cast<std::size_t>(y) * width * scale + x] = on; }
   // Rows given as strings, '#' for a covered pixel.
   static Mask FromRows(const std::vector<const char*>& rows);
   Mask Turned() const;  // rotated by 180 degrees
 };
 
+// Coordinates are the picture's pixels; a canvas of scale 2 holds 2 x 2 device pixels for each, so
+// the same drawing comes out at double density: shapes with finer edges, lines as thick as a pixel.
 class Canvas {
  public:
-  Canvas(int width, int height, uint8_t fill = kClear, const Palette& palette = StandardPalette());
+  Canvas(int width, int height, uint8_t fill = kClear, const Palette& palette = StandardPalette(),
+         int scale = 1);
 
   int width() const { return width_; }
   int height() const { return height_; }
+  int scale() const { return scale_; }
   const Palette& palette() const { return palette_; }
-  // kClear outside the picture.
+  // kClear outside the picture; at scale 2 the top left device pixel of the pixel.
   uint8_t At(int x, int y) const;
+  // The device pixels as a picture of scale 1, for the encoders.
+  Canvas Flattened() const;
   Rgb ColorAt(int x, int y) const { return palette_[At(x, y)]; }
   bool operator==(const Canvas&) const = default;
 
@@ -95,10 +105,14 @@ class Canvas {
   void Outline(uint8_t ink);
 
  private:
+  uint8_t DeviceAt(int x, int y) const;
+  void SetDevice(int x, int y, uint8_t ink);
+
   int width_;
   int height_;
+  int scale_;
   Palette palette_;
-  std::vector<uint8_t> pixels_;
+  std::vector<uint8_t> pixels_;  // width_ * scale_ by height_ * scale_
 };
 
 }  // namespace pictures

@@ -1,6 +1,7 @@
 #include "tools/pictures/catalogue.h"
 
 #include <fstream>
+#include <functional>
 
 #include "tools/pictures/decorations.h"
 #include "tools/pictures/faces.h"
@@ -10,8 +11,10 @@ namespace pictures {
 
 namespace {
 
-OutputFile Bitmap(int id, const Canvas& canvas) {
-  return {"bitmaps/" + std::to_string(id) + ".bmp", EncodeBmp(canvas)};
+// A picture for single density, and its double-density version beside it as <id>@2x.bmp.
+void AddBitmap(std::vector<OutputFile>& files, int id, const std::function<Canvas(int)>& draw) {
+  files.push_back({"bitmaps/" + std::to_string(id) + ".bmp", EncodeBmp(draw(1))});
+  files.push_back({"bitmaps/" + std::to_string(id) + "@2x.bmp", EncodeBmp(draw(2).Flattened())});
 }
 
 bool WriteFile(const std::filesystem::path& path, const char* data, size_t size,
@@ -43,15 +46,18 @@ bool WriteFiles(const std::filesystem::path& directory, const std::vector<Output
 
 std::vector<OutputFile> PictureFiles() {
   std::vector<OutputFile> files;
-  files.push_back(Bitmap(200, DrawTrackerStrip()));
-  files.push_back(Bitmap(201, DrawBack()));
-  files.push_back(Bitmap(251, DrawJoker()));
+  AddBitmap(files, 200, [](int scale) { return DrawTrackerStrip(scale); });
+  AddBitmap(files, 201, [](int scale) { return DrawBack(scale); });
+  AddBitmap(files, 251, [](int scale) { return DrawJoker(scale); });
   for (int suit = 0; suit < 4; ++suit) {
     for (int rank = 0; rank < 13; ++rank) {
-      files.push_back(Bitmap(301 + rank + 13 * suit, DrawFace(suit, rank)));
+      AddBitmap(files, 301 + rank + 13 * suit,
+                [suit, rank](int scale) { return DrawFace(suit, rank, scale); });
     }
   }
   files.push_back({"icons/102.ico", EncodeIco({DrawIcon(32), DrawIcon(16)})});
+  // The window's icon at double density.
+  files.push_back({"icons/102@2x.png", EncodePng(DrawIcon(64))});
   return files;
 }
 

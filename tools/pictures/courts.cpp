@@ -150,7 +150,7 @@ void DrawCourt(Canvas& card, int suit, int rank) {
     DrawKing(card, robe);
   }
   card.FillRect(kFrameLeft, kMiddle - 1, kFrameWidth, 1, kBlack);
-  card.Stamp(PipMask(suit), kFrameLeft + 3, kFrameTop + 3, SuitInk(suit));
+  card.Stamp(PipMask(suit, card.scale()), kFrameLeft + 3, kFrameTop + 3, SuitInk(suit));
   card.TurnCopy(kFrameLeft, kFrameTop, kFrameWidth, kMiddle - kFrameTop);
 }
 

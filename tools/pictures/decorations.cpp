@@ -60,8 +60,8 @@ void DrawCoin(Canvas& icon, int x, int y, int size, int edge = 1) {
 
 }  // namespace
 
-Canvas DrawTrackerStrip() {
-  Canvas strip(kStripWidth, kStripHeight, kPanel, PanelPalette());
+Canvas DrawTrackerStrip(int scale) {
+  Canvas strip(kStripWidth, kStripHeight, kPanel, PanelPalette(), scale);
   for (int suit = 0; suit < 4; ++suit) {
     const int top = kFirstSignTop + suit * kRowPitch;
     // Black would vanish on the blue, so the black suits are drawn in white.

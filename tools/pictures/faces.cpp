@@ -36,7 +36,7 @@ const std::vector<PipSpot>& PipLayout(int rank) {
 }
 
 void DrawPips(Canvas& card, int suit, int rank) {
-  const Mask& sign = PipMask(suit);
+  const Mask& sign = PipMask(suit, card.scale());
   for (const PipSpot& spot : PipLayout(rank)) {
     DrawPip(card, sign, kColumns[spot.column], spot.top, kPipWidth, kPipHeight,
             spot.top > kMiddleTop, SuitInk(suit));
@@ -45,9 +45,11 @@ void DrawPips(Canvas& card, int suit, int rank) {
 
 // The pixels at least `depth` pixels inside the mask.
 Mask Inset(const Mask& mask, int depth) {
-  Mask inset(mask.width, mask.height);
-  for (int y = depth; y < mask.height - depth; ++y) {
-    for (int x = depth; x < mask.width - depth; ++x) {
+  Mask inset(mask.width, mask.height, mask.scale);
+  depth *= mask.scale;
+  const int w = mask.width * mask.scale, h = mask.height * mask.scale;
+  for (int y = depth; y < h - depth; ++y) {
+    for (int x = depth; x < w - depth; ++x) {
       bool inside = true;
       for (int dy = -depth; dy <= depth && inside; ++dy) {
         for (int dx = -depth; dx <= depth && inside; ++dx) {
@@ -64,7 +66,8 @@ void DrawAce(Canvas& card, int suit) {
   if (suit != kSpades) {
     const int w = suit == kDiamonds ? 26 : 30;
     const int h = suit == kHearts ? 30 : 34;
-    DrawPip(card, SuitMask(suit, w, h), 0, 0, kCardWidth, kCardHeight, false, SuitInk(suit));
+    DrawPip(card, SuitMask(suit, w, h, card.scale()), 0, 0, kCardWidth, kCardHeight, false,
+            SuitInk(suit));
     return;
   }
   // The ace of spades is larger and ornate: a white inline and a jewel in its heart.
@@ -72,12 +75,13 @@ void DrawAce(Canvas& card, int suit) {
   constexpr int kHeight = 50;
   constexpr int kLeft = (kCardWidth - kWidth) / 2;
   constexpr int kTop = (kCardHeight - kHeight) / 2;
-  const Mask spade = SuitMask(kSpades, kWidth, kHeight);
+  const int scale = card.scale();
+  const Mask spade = SuitMask(kSpades, kWidth, kHeight, scale);
   const Mask outer = Inset(spade, 2);
   const Mask inner = Inset(spade, 3);
-  Mask inline_(kWidth, kHeight);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
+  Mask inline_(kWidth, kHeight, scale);
+  for (int y = 0; y < kHeight * scale; ++y) {
+    for (int x = 0; x < kWidth * scale; ++x) {
       inline_.Set(x, y, outer.At(x, y) && !inner.At(x, y));
     }
   }
@@ -89,8 +93,8 @@ void DrawAce(Canvas& card, int suit) {
 
 }  // namespace
 
-Canvas BlankCard() {
-  Canvas card(kCardWidth, kCardHeight, kWhite, CardPalette());
+Canvas BlankCard(int scale) {
+  Canvas card(kCardWidth, kCardHeight, kWhite, CardPalette(), scale);
   card.FrameRect(0, 0, kCardWidth, kCardHeight, kBlack);
   // Cut corners, in the one colour no other pixel of a card has: the card windows let their own
   // background show through it.
@@ -120,14 +124,14 @@ void DrawPip(Canvas& card, const Mask& sign, int left, int top, int boxWidth, in
 }
 
 void DrawOutlined(Canvas& card, const std::function<void(Canvas&)>& draw) {
-  Canvas layer(card.width(), card.height(), kClear, card.palette());
+  Canvas layer(card.width(), card.height(), kClear, card.palette(), card.scale());
   draw(layer);
   layer.Outline(kBlack);
   card.Draw(layer, 0, 0);
 }
 
-Canvas DrawFace(int suit, int rank) {
-  Canvas card = BlankCard();
+Canvas DrawFace(int suit, int rank, int scale) {
+  Canvas card = BlankCard(scale);
   DrawIndex(card, RankGlyph(rank), SmallSuitMask(suit), SuitInk(suit));
   if (rank == 0) {
     DrawAce(card, suit);

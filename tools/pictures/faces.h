@@ -10,15 +10,16 @@ namespace pictures {
 inline constexpr int kCardWidth = 80;
 inline constexpr int kCardHeight = 100;
 
-// Suit 0 spades, 1 hearts, 2 clubs, 3 diamonds; rank 0 ace .. 12 king.
-Canvas DrawFace(int suit, int rank);
-Canvas DrawJoker();
-Canvas DrawBack();
+// Suit 0 spades, 1 hearts, 2 clubs, 3 diamonds; rank 0 ace .. 12 king. At scale 2 each is drawn
+// for a double-density screen.
+Canvas DrawFace(int suit, int rank, int scale = 1);
+Canvas DrawJoker(int scale = 1);
+Canvas DrawBack(int scale = 1);
 
 // Parts shared by the faces, the court cards and the joker.
 
 // A white card with a thin dark edge and cut corners.
-Canvas BlankCard();
+Canvas BlankCard(int scale = 1);
 // Draws the index at the top left and, turned, at the bottom right.
 void DrawIndex(Canvas& card, const Mask& glyph, const Mask& sign, uint8_t ink);
 // Stamps the sign centred in the box, turned when `turned`.

@@ -80,8 +80,8 @@ void DrawStar(Canvas& card, double cx, double cy, double size, uint8_t ink) {
 
 }  // namespace
 
-Canvas DrawJoker() {
-  Canvas card = BlankCard();
+Canvas DrawJoker(int scale) {
+  Canvas card = BlankCard(scale);
   DrawColumnText(card, "JOKER", 3, 4, 1, kPurple);
   card.Stamp(
       Mask::FromRows({"...#...", "..###..", "#######", ".#####.", "..###..", ".##.##.", ".#...#."}),
@@ -93,8 +93,8 @@ Canvas DrawJoker() {
   return card;
 }
 
-Canvas DrawBack() {
-  Canvas card = BlankCard();
+Canvas DrawBack(int scale) {
+  Canvas card = BlankCard(scale);
   constexpr int kInset = 5;
   // Offsets of the lattice lines keep the pattern point-symmetric about the card's centre.
   for (int y = kInset; y < kCardHeight - kInset; ++y) {

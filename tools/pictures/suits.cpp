@@ -59,9 +59,10 @@ bool InSuit(int suit, double u, double v) {
 
 }  // namespace
 
-Mask SuitMask(int suit, int w, int h) {
+Mask SuitMask(int suit, int width, int height, int scale) {
   constexpr int kSamples = 4;
-  Mask mask(w, h);
+  Mask mask(width, height, scale);
+  const int w = width * scale, h = height * scale;
   for (int y = 0; y < h; ++y) {
     // Only the left half is sampled; the right half mirrors it so the sign stays symmetric.
     for (int x = 0; x < (w + 1) / 2; ++x) {
@@ -81,7 +82,15 @@ Mask SuitMask(int suit, int w, int h) {
   return mask;
 }
 
-const Mask& PipMask(int suit) {
+const Mask& PipMask(int suit, int scale) {
+  // At double density there are pixels enough for the lobes: every sign is drawn from its shape.
+  static const std::array<Mask, 4> doubled = {
+      SuitMask(kSpades, kPipWidth, kPipHeight - 1, 2),
+      SuitMask(kHearts, kPipWidth, kPipHeight - 2, 2),
+      SuitMask(kClubs, kPipWidth, kPipHeight - 1, 2),
+      SuitMask(kDiamonds, kPipWidth - 2, kPipHeight, 2),
+  };
+  if (scale == 2) return doubled[suit];
   static const std::array<Mask, 4> masks = {
       Mask::FromRows({".....##.....", "....####....", "...######...", "..########..",
                       ".##########.", "############", "############", "############",

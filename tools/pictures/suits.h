@@ -16,11 +16,13 @@ inline uint8_t SuitInk(int suit) {
   return IsRed(suit) ? kRed : kBlack;
 }
 
-// The sign stretched to fill a box of w x h pixels, mirror-symmetric left to right.
-Mask SuitMask(int suit, int w, int h);
+// The sign stretched to fill a box of w x h pixels, mirror-symmetric left to right; at scale 2
+// sampled for a double-density picture.
+Mask SuitMask(int suit, int w, int h, int scale = 1);
 // The sign of the pip cards, 12 x 14 (hearts and diamonds leave a margin); spades and clubs
-// are drawn by hand, because at this size scaling merges the lobes.
-const Mask& PipMask(int suit);
+// are drawn by hand at single density, because at this size scaling merges the lobes, and from
+// their shapes at double density.
+const Mask& PipMask(int suit, int scale = 1);
 inline constexpr int kPipWidth = 12;
 inline constexpr int kPipHeight = 14;
 // The 7 x 7 sign under a corner index, drawn by hand because scaling blurs it at that size.
