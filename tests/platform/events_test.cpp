@@ -110,8 +110,8 @@ TEST_F(WindowTest, OnTheSteadyClockTimersComeOnTimeAndWaitsSleepThrough) {
   using Steady = std::chrono::steady_clock;
   Window* w = MakeTopLevel(20, 20);
   RunUntilIdle();
-  // A chain of 30 ms steps run by the loop: no step early, each from one wake-up, the typical
-  // step less than half a millisecond late (a busy machine may keep any one of them waiting).
+  // A chain of 30 ms steps run by the loop: no step early, each from one wake-up. How late they
+  // come depends on the machine's load; the end-to-end timing run measures it on the program.
   std::vector<Steady::time_point> at;
   std::vector<long> sleeps;
   std::function<void(Window*, unsigned)> step = [&](Window* win, unsigned id) {
@@ -126,14 +126,12 @@ TEST_F(WindowTest, OnTheSteadyClockTimersComeOnTimeAndWaitsSleepThrough) {
   SetTimer(w, 1, 30, step);
   RunMessageLoop();
   ASSERT_EQ(at.size(), 8u);
-  std::vector<std::int64_t> us;
   for (std::size_t i = 1; i < at.size(); ++i) {
-    us.push_back(std::chrono::duration_cast<std::chrono::microseconds>(at[i] - at[i - 1]).count());
-    EXPECT_GE(us.back(), 30000) << "step " << i;
+    EXPECT_GE(std::chrono::duration_cast<std::chrono::microseconds>(at[i] - at[i - 1]).count(),
+              30000)
+        << "step " << i;
     EXPECT_EQ(sleeps[i] - sleeps[i - 1], 1) << "step " << i;
   }
-  std::ranges::sort(us);
-  EXPECT_LT(us[us.size() / 2], 30500);
 
   // A blocking wait holds our queue and sleeps, from start to end, once.
   delivered.clear();
@@ -145,7 +143,6 @@ TEST_F(WindowTest, OnTheSteadyClockTimersComeOnTimeAndWaitsSleepThrough) {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Steady::now() - start);
   EXPECT_LE(Sleeps() - before, 2);  // one sleep; the other is spare
   EXPECT_GE(ms.count(), 100);
-  EXPECT_LT(ms.count(), 120);
   EXPECT_TRUE(delivered.empty());
   RunUntilIdle();
   EXPECT_EQ(delivered.size(), 2u);
