@@ -18,6 +18,8 @@ class Clock {
   // Blocks for ms milliseconds. The real clock keeps repainting meanwhile; the fake clock just
   // moves its time forward.
   virtual void Wait(std::int64_t ms) = 0;
+  // Whether time passes by itself, so that the host loop should wake when a timer falls due.
+  virtual bool Runs() const { return true; }
 };
 
 class SteadyClock : public Clock {
@@ -35,6 +37,7 @@ class FakeClock : public Clock {
     if (ms > 0) now_ += ms;
   }
   void Set(std::int64_t ms) { now_ = ms; }
+  bool Runs() const override { return false; }  // it stands still until a test moves it
 
  private:
   std::int64_t now_;

@@ -100,7 +100,7 @@ void QueueChanged() {
   std::int64_t at = Queue::kIdle;
   if (!q.posted.empty() || q.quit || NextWindowToPaint() != nullptr) {
     at = Queue::kAtOnce;
-  } else if (dynamic_cast<FakeClock*>(&CurrentClock()) == nullptr) {  // fake time stands still
+  } else if (CurrentClock().Runs()) {
     at = EarliestDeadline();
   }
   if (at == q.pumpAt) return;
