@@ -4,16 +4,17 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "core/double_up.h"
+#include "core/flow/double_up.h"
+#include "core/flow/payout.h"
+#include "core/flow/play.h"
 #include "core/game_state.h"
 #include "core/messages.h"
-#include "core/payout.h"
-#include "core/play.h"
 #include "platform/dialog.h"
 #include "settings/about_box.h"
 #include "settings/players.h"
 #include "settings/select_player.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/label.h"
 #include "ui/labels.h"
 

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/label.h"
 #include "ui/labels.h"
 #include "ui/message_panels.h"

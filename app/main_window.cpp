@@ -2,10 +2,10 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "core/flow/play.h"
+#include "core/flow/sound.h"
 #include "core/game_state.h"
 #include "core/messages.h"
-#include "core/play.h"
-#include "core/sound.h"
 #include "platform/controls.h"
 #include "settings/players.h"
 #include "ui/card_window.h"

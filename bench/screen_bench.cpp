@@ -13,6 +13,7 @@
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 
 namespace {

@@ -25,6 +25,8 @@ struct SpecialBonusEntry {
 
 inline constexpr int kHandSize = 5;
 inline constexpr int kSpecialBonusRows = 5;
+// Win and saved coins that reach this together are collected at once instead of risked again.
+inline constexpr int kForcedCollectCoins = 5000;
 
 extern Deck deck;
 extern GameState gameState;

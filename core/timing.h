@@ -1,5 +1,5 @@
 #pragma once
-// Every delay of the game's timer chains and pauses, and the ids of its timers and sounds.
+// Every delay of the game's timer chains and pauses, and the ids of its timers.
 
 // Timer ids: the card windows' chains and the main window's auto-deal.
 inline constexpr unsigned kSlideTimer = 101;
@@ -24,27 +24,3 @@ inline constexpr unsigned kRevealStepMs = 200;
 inline constexpr unsigned kRevealPickedMs = 400;
 inline constexpr unsigned kAutoDealMs = 1000;
 inline constexpr unsigned kDoubleUpPauseMs = 1000;
-
-// Sounds: the numbers of the embedded waves.
-inline constexpr int kSoundFlush = 107;
-inline constexpr int kSoundFullHouse = 108;
-inline constexpr int kSoundFourOfAKind = 109;
-inline constexpr int kSoundStraightFlush = 110;
-inline constexpr int kSoundRoyalFlush = 112;
-inline constexpr int kSoundTurnToBack = 121;
-inline constexpr int kSoundDeal = 122;
-inline constexpr int kSoundCard = 123;
-inline constexpr int kSoundTenthCard = 124;
-inline constexpr int kSoundWin = 125;
-inline constexpr int kSoundOffer = 126;
-inline constexpr int kSoundPick = 127;
-inline constexpr int kSoundPush = 128;
-inline constexpr int kSoundCongratulations = 129;
-inline constexpr int kSoundPaid = 130;
-
-// Play flags: 6 plays to the end, 7 without waiting.
-inline constexpr unsigned kPlayToEnd = 6;
-inline constexpr unsigned kPlayNoWait = 7;
-
-// The forced-collect limit of the double-up, and the largest win per coin.
-inline constexpr int kForcedCollectCoins = 5000;

@@ -5,8 +5,10 @@
 
 #include "core/game_state.h"
 #include "core/messages.h"
+#include "core/sounds.h"
 #include "core/timing.h"
 #include "platform/gdi.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 
 platform::Window* cardWindows[kCardWindows] = {};
@@ -15,14 +17,6 @@ platform::Dc* slideDC = nullptr;
 platform::Rect slideRect;
 int slideInProgress = 0;
 CardWindowHooks cardWindowHooks;
-
-platform::Window* selectButtons[kSelectButtons] = {};
-platform::Window* quitButton = nullptr;
-platform::Window* collectButton = nullptr;
-platform::Window* halfDoubleButton = nullptr;
-platform::Window* oneBetButton = nullptr;
-platform::Window* repeatBetButton = nullptr;
-platform::Window* dealDrawButton = nullptr;
 
 namespace {
 

@@ -24,16 +24,6 @@ extern platform::Dc* slideDC;
 extern platform::Rect slideRect;
 extern int slideInProgress;
 
-// The command buttons of the main window, made when its contents are built.
-inline constexpr int kSelectButtons = 5;
-extern platform::Window* selectButtons[kSelectButtons];
-extern platform::Window* quitButton;
-extern platform::Window* collectButton;
-extern platform::Window* halfDoubleButton;
-extern platform::Window* oneBetButton;
-extern platform::Window* repeatBetButton;
-extern platform::Window* dealDrawButton;
-
 // 1 and the index when the window is one of the card windows, else 0.
 int FindCardWindow(platform::Window* window, int* index);
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,

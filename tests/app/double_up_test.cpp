@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/app/game_driver.h"
+#include "ui/command_buttons.h"
 
 namespace {
 

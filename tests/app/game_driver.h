@@ -22,6 +22,7 @@
 #include "tests/app/program_fixture.h"
 #include "tests/support/person.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 
 using platform::Window;

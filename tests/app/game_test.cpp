@@ -4,12 +4,13 @@
 
 #include <limits>
 
-#include "core/card_bonus.h"
-#include "core/play.h"
+#include "core/flow/card_bonus.h"
+#include "core/flow/play.h"
 #include "platform/gdi.h"
 #include "platform/image.h"
 #include "settings/players.h"
 #include "tests/app/game_driver.h"
+#include "ui/command_buttons.h"
 #include "ui/panels.h"
 #include "ui/pile_marker.h"
 

@@ -7,6 +7,7 @@
 #include "platform/controls.h"
 #include "tests/support/person.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 
 void ProgramTest::SetUp() {
   static int serial = 0;

@@ -12,6 +12,7 @@
 #include "tests/app/program_fixture.h"
 #include "tests/support/person.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 
 using namespace platform;
 

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "tests/app/game_driver.h"
+#include "ui/command_buttons.h"
 
 TEST_F(GameTest, RandomPlayPaysWhatTheCardsAndTheRulesSay) {
   StartWith({.credits = 3000, .hint = 1, .jokers = 2, .level = 5});

@@ -1,4 +1,4 @@
-#include "core/sound.h"
+#include "core/flow/sound.h"
 
 #include "core/messages.h"
 #include "platform/sound.h"

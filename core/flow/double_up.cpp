@@ -1,16 +1,18 @@
-#include "core/double_up.h"
+#include "core/flow/double_up.h"
 
 #include <cstdint>
 #include <cstdio>
 
 #include "core/evaluate.h"
-#include "core/payout.h"
-#include "core/play.h"
-#include "core/sound.h"
+#include "core/flow/payout.h"
+#include "core/flow/play.h"
+#include "core/flow/sound.h"
+#include "core/sounds.h"
 #include "core/timing.h"
 #include "platform/clock.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 
 namespace {

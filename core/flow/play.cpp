@@ -1,18 +1,20 @@
-#include "core/play.h"
+#include "core/flow/play.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "core/card_bonus.h"
-#include "core/double_up.h"
 #include "core/evaluate.h"
+#include "core/flow/card_bonus.h"
+#include "core/flow/double_up.h"
+#include "core/flow/payout.h"
+#include "core/flow/sound.h"
 #include "core/messages.h"
-#include "core/payout.h"
-#include "core/sound.h"
+#include "core/sounds.h"
 #include "core/timing.h"
 #include "platform/window.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 #include "ui/pile_marker.h"
 

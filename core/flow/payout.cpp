@@ -1,16 +1,18 @@
-#include "core/payout.h"
+#include "core/flow/payout.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 
-#include "core/card_bonus.h"
 #include "core/evaluate.h"
-#include "core/play.h"
-#include "core/sound.h"
+#include "core/flow/card_bonus.h"
+#include "core/flow/play.h"
+#include "core/flow/sound.h"
+#include "core/sounds.h"
 #include "core/timing.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
+#include "ui/command_buttons.h"
 #include "ui/labels.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "core/card_bonus.h"
+#include "core/flow/card_bonus.h"
 
 #include <string>
 

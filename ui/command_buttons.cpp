@@ -1,0 +1,9 @@
+#include "ui/command_buttons.h"
+
+platform::Window* selectButtons[kSelectButtons] = {};
+platform::Window* quitButton = nullptr;
+platform::Window* collectButton = nullptr;
+platform::Window* halfDoubleButton = nullptr;
+platform::Window* oneBetButton = nullptr;
+platform::Window* repeatBetButton = nullptr;
+platform::Window* dealDrawButton = nullptr;

@@ -1,0 +1,16 @@
+#pragma once
+// The command buttons of the main window: five SELECT buttons under the hand, QUIT and the five
+// betting and play buttons. Made when the window's contents are built; the game flow enables
+// them and gives them the focus.
+
+#include "platform/window.h"
+
+// The command buttons of the main window, made when its contents are built.
+inline constexpr int kSelectButtons = 5;
+extern platform::Window* selectButtons[kSelectButtons];
+extern platform::Window* quitButton;
+extern platform::Window* collectButton;
+extern platform::Window* halfDoubleButton;
+extern platform::Window* oneBetButton;
+extern platform::Window* repeatBetButton;
+extern platform::Window* dealDrawButton;
