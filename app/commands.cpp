@@ -59,7 +59,7 @@ void CardCommand(int index) {
     for (int i = 0; i < kSelectButtons; ++i) {
       platform::EnableWindow(selectButtons[i], false);
       platform::EnableWindow(cardWindows[i], false);
-      cardCaptions[i].SetVisible(0, mainWindow, 1);
+      cardCaptions[i].SetVisible(kHidden, mainWindow, kNow);
     }
     PlayCard(index);
     return;

@@ -101,7 +101,7 @@ void SetInitialStates(platform::Window* window) {
   for (int i = 0; i < kSelectButtons; ++i) {
     platform::EnableWindow(selectButtons[i], false);
     platform::EnableWindow(cardWindows[i], false);
-    cardCaptions[i].SetVisible(0, window, 1);
+    cardCaptions[i].SetVisible(kHidden, window, kNow);
   }
   platform::EnableWindow(cardWindows[kPileWindow], false);
 }

@@ -24,6 +24,8 @@ struct SpecialBonusEntry {
 };
 
 inline constexpr int kHandSize = 5;
+// The largest wager; its coin deals at once.
+inline constexpr int kMaxBet = 10;
 inline constexpr int kSpecialBonusRows = 5;
 // Win and saved coins that reach this together are collected at once instead of risked again.
 inline constexpr int kForcedCollectCoins = 5000;

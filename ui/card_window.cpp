@@ -131,7 +131,7 @@ void ReleaseClick(platform::Window* window, platform::LParam lParam) {
       FindCardWindow(window, &index) && index != kPileWindow) {
     cardPressed = 0;
     platform::SendMessage(platform::GetParent(window), platform::WM_COMMAND,
-                          static_cast<platform::WParam>(100 + index), 0);
+                          static_cast<platform::WParam>(kCmdCard0 + index), 0);
   }
   platform::ReleaseCapture();
   cardPressed = 0;
@@ -255,9 +255,9 @@ void DealStep(platform::Window* window, unsigned timerId) {
     return;
   }
   platform::Window* mainWindow = platform::GetParent(window);
-  goodLuckMessage.SetVisible(0, mainWindow, 0);
+  goodLuckMessage.SetVisible(kHidden, mainWindow, kLater);
   AfterDeal(mainWindow);
-  selectCardPrompt.SetVisible(1, mainWindow, 0);
+  selectCardPrompt.SetVisible(kShown, mainWindow, kLater);
   platform::UpdateWindow(mainWindow);
   Repaint(window);
 }

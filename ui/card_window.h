@@ -1,6 +1,6 @@
 #pragma once
 // The six card windows: five hand cards (0..4) and the pile (5). Each paints the picture of the
-// card its position holds and reports a completed click on it as command 100 + index.
+// card its position holds and reports a completed click on it as command kCmdCard0 + index.
 
 #include "platform/gdi.h"
 #include "platform/types.h"

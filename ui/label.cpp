@@ -115,7 +115,7 @@ int Label::SetText(const char* newText, Window* window) {
     text.clear();
     result = 0;
   }
-  if (window) Refresh(window, 0);
+  if (window) Refresh(window, kLater);
   return result;
 }
 

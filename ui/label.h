@@ -15,6 +15,13 @@ class Window;
 using Color = platform::Color;
 using FontSpec = platform::LogFont;
 
+// Label::visible, and the first argument of SetVisible.
+inline constexpr std::int32_t kHidden = 0;
+inline constexpr std::int32_t kShown = 1;
+// The `now` of SetVisible and Refresh: repaint with the next paint, or at once.
+inline constexpr int kLater = 0;
+inline constexpr int kNow = 1;
+
 // The program's fonts by code (0..26); every other code gives the code 0 font.
 FontSpec MakeFontSpec(int code);
 

@@ -49,7 +49,7 @@ void SetColors(platform::Window* window, Label& label, Color back, Color text) {
   if (label.backColor == back && label.textColor == text) return;
   label.backColor = back;
   label.textColor = text;
-  label.Refresh(window, 0);
+  label.Refresh(window, kLater);
 }
 
 }  // namespace
@@ -78,8 +78,8 @@ void ShowSuccessRow(platform::Window* window, int count) {
   caption.backColor = kRed;
   pay.backColor = kWhite;
   pay.textColor = kRed;
-  caption.Refresh(window, 0);
-  pay.Refresh(window, 0);
+  caption.Refresh(window, kLater);
+  pay.Refresh(window, kLater);
 }
 
 void ResetSuccessPanel(platform::Window* window, int resetTexts) {

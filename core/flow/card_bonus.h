@@ -6,6 +6,10 @@
 #include "core/card_bonus_table.h"
 #include "platform/window.h"
 
+// The SUCCESSES pays for this wager; on every change of the wager.
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet);
+// Lights the row that `count` cards reach; as each card is counted.
 void ShowSuccessRow(platform::Window* window, int count);
+// Unlights the rows, and with resetTexts 1 restores captions scrolled in the last game; at a new
+// game.
 void ResetSuccessPanel(platform::Window* window, int resetTexts);

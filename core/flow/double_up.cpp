@@ -30,7 +30,7 @@ platform::Window* MainWindow() {
 
 void HideDoubleCaptions(platform::Window* window) {
   for (int j = kDealerCaption; j < kCardCaptions; ++j)
-    cardCaptions[j].SetVisible(0, window, 0);
+    cardCaptions[j].SetVisible(kHidden, window, kLater);
 }
 
 void EnablePicks(bool enable) {
@@ -69,11 +69,11 @@ void OfferDouble(platform::Window* window, const GameState& state) {
   collectableValue.SetNumber(win, nullptr);
   tryLuckValue.SetNumber(2 * win, nullptr);
   tryLuckCount.SetNumber(state.doubleTurn, nullptr);
-  doubleWinnerMessage.SetVisible(0, nullptr, 0);
-  winnerMessage.SetVisible(0, nullptr, 0);
+  doubleWinnerMessage.SetVisible(kHidden, nullptr, kLater);
+  winnerMessage.SetVisible(kHidden, nullptr, kLater);
 
   if (std::int64_t{win} + saved >= kForcedCollectCoins) {
-    doubleRulesNotice.SetVisible(0, nullptr, 0);
+    doubleRulesNotice.SetVisible(kHidden, nullptr, kLater);
     HideDoubleCaptions(nullptr);
     platform::Sleep(kDoubleUpPauseMs);
     ShowCongratulations(window, 1);
@@ -81,11 +81,11 @@ void OfferDouble(platform::Window* window, const GameState& state) {
   } else {
     for (Label* label :
          {&doubleDownMessage, &collectWinningsPrompt, &doubleCollectPrompt, &doubleRulesNotice})
-      label->SetVisible(1, nullptr, 0);
+      label->SetVisible(kShown, nullptr, kLater);
     if (saved != 0) {
-      saveCaption.SetVisible(1, nullptr, 0);
+      saveCaption.SetVisible(kShown, nullptr, kLater);
       saveMeter.SetNumber(saved, nullptr);
-      saveMeter.SetVisible(1, nullptr, 0);
+      saveMeter.SetVisible(kShown, nullptr, kLater);
     }
     platform::EnableWindow(collectButton, true);
     platform::EnableWindow(dealDrawButton, true);
@@ -113,11 +113,11 @@ void StartDoubleTurn(platform::Window* window) {
     platform::EnableWindow(button, false);
   HideDoubleCaptions(window);
   ShowCongratulations(window, 0);
-  doubleDownMessage.SetVisible(0, window, 0);
-  doublePushMessage.SetVisible(0, window, 0);
-  doubleGoodLuckMessage.SetVisible(1, window, 0);
+  doubleDownMessage.SetVisible(kHidden, window, kLater);
+  doublePushMessage.SetVisible(kHidden, window, kLater);
+  doubleGoodLuckMessage.SetVisible(kShown, window, kLater);
   for (Label* label : {&collectWinningsPrompt, &doubleCollectPrompt, &winCaption, &winMeter})
-    label->SetVisible(0, window, 0);
+    label->SetVisible(kHidden, window, kLater);
   platform::UpdateWindow(window);
   StartTurnToBack();
   // The chain's timers fire later, so the dealer's card already comes from the new order.
@@ -126,10 +126,10 @@ void StartDoubleTurn(platform::Window* window) {
 }
 
 void DealerShown(platform::Window* window) {
-  cardCaptions[kDealerCaption].SetVisible(1, window, 0);
-  doubleGoodLuckMessage.SetVisible(0, window, 0);
-  doubleSelectCardMessage.SetVisible(1, window, 0);
-  higherQuestion.SetVisible(1, window, 0);
+  cardCaptions[kDealerCaption].SetVisible(kShown, window, kLater);
+  doubleGoodLuckMessage.SetVisible(kHidden, window, kLater);
+  doubleSelectCardMessage.SetVisible(kShown, window, kLater);
+  higherQuestion.SetVisible(kShown, window, kLater);
   platform::UpdateWindow(window);
   EnablePicks(true);
   if (currentPlayer.hint != 1) {
@@ -146,29 +146,29 @@ void DealerShown(platform::Window* window) {
 void PickCard(int index) {
   if (index < kFirstPick || index > kLastPick) return;
   platform::Window* window = MainWindow();
-  cardCaptions[kDealerCaption + index].SetVisible(1, window, 0);
+  cardCaptions[kDealerCaption + index].SetVisible(kShown, window, kLater);
   PostSound(window, kSoundPick, kPlayToEnd);
-  doubleSelectCardMessage.SetVisible(0, window, 0);
-  higherQuestion.SetVisible(0, window, 0);
-  doubleGoodLuckMessage.SetVisible(1, window, 0);
+  doubleSelectCardMessage.SetVisible(kHidden, window, kLater);
+  higherQuestion.SetVisible(kHidden, window, kLater);
+  doubleGoodLuckMessage.SetVisible(kShown, window, kLater);
   doublePick = index;
   platform::UpdateWindow(window);
   StartReveal(index);
 }
 
 void ResolveDouble(platform::Window* window, int pick) {
-  doubleGoodLuckMessage.SetVisible(0, window, 1);
+  doubleGoodLuckMessage.SetVisible(kHidden, window, kNow);
   if (pick < kFirstPick || pick > kLastPick) return;
   const int outcome = CompareForDouble(*handSlots[0], *handSlots[pick]);
   if (outcome == 1) {
     ++gameState.doubleTurn;
     gameState.win *= 2;
-    doubleWinnerMessage.SetVisible(1, window, 1);
+    doubleWinnerMessage.SetVisible(kShown, window, kNow);
     SendSound(window, kSoundWin, kPlayNoWait);
     platform::Sleep(kDoubleUpPauseMs);
     OfferDouble(window, gameState);
   } else if (outcome == 0) {
-    doublePushMessage.SetVisible(1, window, 1);
+    doublePushMessage.SetVisible(kShown, window, kNow);
     SendSound(window, kSoundPush, kPlayToEnd);
     StartDoubleTurn(window);
   } else {

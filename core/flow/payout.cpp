@@ -59,7 +59,7 @@ bool Recolour(Label& label, Color back, Color text) {
 }
 
 void ShowLabel(Label& label, int visible, platform::Window* window) {
-  label.SetVisible(visible, window, 0);
+  label.SetVisible(visible, window, kLater);
 }
 
 }  // namespace
@@ -75,17 +75,17 @@ void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
   for (int r = 0; r <= kSpecialBonusRows; ++r) {
     Label& name = specialBonusPanel[kNameColumn + r];
     const Color text = resetHits == 1 ? kWhite : name.textColor;
-    if (Recolour(name, kPanelBlue, text)) name.Refresh(window, 0);
+    if (Recolour(name, kPanelBlue, text)) name.Refresh(window, kLater);
   }
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
     Label& pay = specialBonusPanel[kPayColumn + r];
-    if (Recolour(pay, kRed, kWhite)) pay.Refresh(window, 0);
+    if (Recolour(pay, kRed, kWhite)) pay.Refresh(window, kLater);
     Label& hits = specialBonusPanel[kHitsColumn + r];
     const bool recoloured = Recolour(hits, kPanelBlue, kWhite);
     if (resetHits == 1) {
       hits.SetNumber(specialBonus[r - 1].hits, window);
     } else if (recoloured) {
-      hits.Refresh(window, 0);
+      hits.Refresh(window, kLater);
     }
   }
 }
@@ -95,10 +95,10 @@ void RecordHit(platform::Window* window, int category, int playable) {
   if (row == 0) return;
   Label& name = specialBonusPanel[kNameColumn + row];
   Recolour(name, kRed, kYellow);
-  name.Refresh(window, 0);
+  name.Refresh(window, kLater);
   Label& pay = specialBonusPanel[kPayColumn + row];
   Recolour(pay, kWhite, kRed);
-  pay.Refresh(window, 0);
+  pay.Refresh(window, kLater);
   SpecialBonusEntry& entry = specialBonus[row - 1];
   ++entry.hits;
   specialBonusPanel[kHitsColumn + row].SetNumber(entry.hits, window);
@@ -120,10 +120,10 @@ std::int32_t ComputeWin(int succeeded, GameState& state) {
 
 void ShowWinner(platform::Window* window) {
   if (cardsSucceeded == 52) ShowCongratulations(window, 1);
-  ShowLabel(winnerMessage, 1, window);
-  ShowLabel(winCaption, 1, window);
+  ShowLabel(winnerMessage, kShown, window);
+  ShowLabel(winCaption, kShown, window);
   winMeter.SetNumber(gameState.win, window);
-  ShowLabel(winMeter, 1, window);
+  ShowLabel(winMeter, kShown, window);
   platform::UpdateWindow(window);
   PlaySoundResource(kSoundWin, kPlayToEnd, currentPlayer.sound);
 }
@@ -160,22 +160,22 @@ void Collect(platform::Window* window) {
 
 void ShowPaid(platform::Window* window, std::int32_t paid) {
   collectableValue.SetNumber(paid, window);
-  ShowLabel(winCaption, 1, window);
+  ShowLabel(winCaption, kShown, window);
   winMeter.SetNumber(paid, window);
-  ShowLabel(winMeter, 1, window);
-  ShowLabel(saveCaption, 0, window);
-  ShowLabel(saveMeter, 0, window);
-  ShowLabel(paidCaption, 1, window);
+  ShowLabel(winMeter, kShown, window);
+  ShowLabel(saveCaption, kHidden, window);
+  ShowLabel(saveMeter, kHidden, window);
+  ShowLabel(paidCaption, kShown, window);
   paidMeter.SetNumber(paid, window);
-  ShowLabel(paidMeter, 1, window);
-  ShowLabel(doubleRulesNotice, 0, window);
+  ShowLabel(paidMeter, kShown, window);
+  ShowLabel(doubleRulesNotice, kHidden, window);
   platform::UpdateWindow(window);
 }
 
 void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits) {
   for (SpecialBonusEntry& entry : specialBonus)
     entry.hits = 0;
-  gameOverMessage.SetVisible(1, window, 1);
+  gameOverMessage.SetVisible(kShown, window, kNow);
   creditsMeter.SetNumber(credits, window);
   platform::EnableWindow(collectButton, false);
   platform::EnableWindow(dealDrawButton, false);

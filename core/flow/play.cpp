@@ -29,7 +29,7 @@ void SetTrackerColor(platform::Window* window, const Card& card, Color color) {
   const int cell = GridIndex(card);
   if (cell < 0 || cardTracker[cell].textColor == color) return;
   cardTracker[cell].textColor = color;
-  cardTracker[cell].Refresh(window, 0);
+  cardTracker[cell].Refresh(window, kLater);
 }
 
 void ShowWager(platform::Window* window) {
@@ -96,20 +96,21 @@ void PlaceCoin(platform::Window* window) {
     EmptyHand();
     StartTurnToBack();
     platform::EnableWindow(dealDrawButton, true);
-    gameOverMessage.SetVisible(0, nullptr, 0);
-  } else if (gameState.bet == 10) {
+    gameOverMessage.SetVisible(kHidden, nullptr, kLater);
+  } else if (gameState.bet == kMaxBet) {
     platform::EnableWindow(oneBetButton, false);
     platform::PostMessage(window, platform::WM_COMMAND, kCmdDealDraw, 0);
   }
 
   if (gameState.credits > 0) {
     if (gameState.bet == gameState.lastBet) platform::EnableWindow(repeatBetButton, false);
-    if (insertCoinBetOrDealPrompt.visible != 1) insertCoinBetOrDealPrompt.SetVisible(1, window, 0);
+    if (insertCoinBetOrDealPrompt.visible != 1)
+      insertCoinBetOrDealPrompt.SetVisible(kShown, window, kLater);
   } else {
     platform::EnableWindow(oneBetButton, false);
     platform::EnableWindow(repeatBetButton, false);
-    insertCoinBetOrDealPrompt.SetVisible(0, window, 0);
-    insertCoinOrDealPrompt.SetVisible(1, window, 0);
+    insertCoinBetOrDealPrompt.SetVisible(kHidden, window, kLater);
+    insertCoinOrDealPrompt.SetVisible(kShown, window, kLater);
     platform::SetFocus(dealDrawButton);
   }
   platform::UpdateWindow(window);
@@ -121,7 +122,7 @@ void RepeatBet(platform::Window* window) {
   if (gameState.credits < gameState.lastBet - gameState.bet) return;
   platform::EnableWindow(oneBetButton, false);
   platform::EnableWindow(repeatBetButton, false);
-  gameOverMessage.SetVisible(0, nullptr, 0);
+  gameOverMessage.SetVisible(kHidden, nullptr, kLater);
   EmptyHand();
 
   const std::int32_t diff = gameState.lastBet - gameState.bet;
@@ -136,16 +137,16 @@ void RepeatBet(platform::Window* window) {
 
 void NewGameReset(platform::Window* window) {
   ResetSuccessPanel(window, 1);
-  ResetSpecialBonusPanel(window, 1);
+  ResetSpecialBonusPanel(window, kResetHits);
   CountCardSucceeded(emptyCard);
 
   for (Label& cell : cardTracker) {
     if (cell.textColor == kWhite) continue;
     cell.textColor = kWhite;
-    cell.Refresh(window, 0);
+    cell.Refresh(window, kLater);
   }
   pileMarker.color = kPanelBlue;
-  cardTrackerFrame.Refresh(window, 1);
+  cardTrackerFrame.Refresh(window, kNow);
 
   pileTop = &emptyCard;
   // The empty pile has no picture: only erasing clears the last game's card.
@@ -164,11 +165,11 @@ void Deal(platform::Window* window) {
   deck.ResetOrder();
   deck.Shuffle(currentPlayer.level);
 
-  insertCoinOrDealPrompt.SetVisible(0, window, 0);
-  insertCoinBetOrDealPrompt.SetVisible(0, window, 0);
-  goodLuckMessage.SetVisible(1, window, 0);
+  insertCoinOrDealPrompt.SetVisible(kHidden, window, kLater);
+  insertCoinBetOrDealPrompt.SetVisible(kHidden, window, kLater);
+  goodLuckMessage.SetVisible(kShown, window, kLater);
   for (Label* label : {&winCaption, &winMeter, &saveCaption, &saveMeter, &paidCaption, &paidMeter})
-    label->SetVisible(0, window, 0);
+    label->SetVisible(kHidden, window, kLater);
   platform::UpdateWindow(window);
 
   PostSound(window, kSoundDeal, kPlayNoWait);
@@ -176,7 +177,7 @@ void Deal(platform::Window* window) {
 }
 
 void HandChanged(platform::Window* window) {
-  ResetSpecialBonusPanel(window, 0);
+  ResetSpecialBonusPanel(window, kKeepHits);
   const int category = EvaluateHand(handSlots);
 
   for (const Card* card : handSlots)
@@ -239,16 +240,16 @@ void CountCardSucceeded(const Card& card) {
 }
 
 void EndGame(platform::Window* window) {
-  selectCardPrompt.SetVisible(0, window, 0);
+  selectCardPrompt.SetVisible(kHidden, window, kLater);
   const std::int32_t total = ComputeWin(cardsSucceeded, gameState);
 
   if (total > 0) {
-    selectCardPrompt.SetVisible(0, window, 1);
+    selectCardPrompt.SetVisible(kHidden, window, kNow);
     ShowWinner(window);
     gameState.doubleTurn += 1;
     doubleMode = 1;
     for (int j = kHandSize; j < kCardCaptions; ++j)
-      cardCaptions[j].SetVisible(0, window, 0);
+      cardCaptions[j].SetVisible(kHidden, window, kLater);
     OfferDouble(window, gameState);
     return;
   }

@@ -15,12 +15,22 @@ void ClearGameMeters(GameState& state);
 
 // Enables " 1 BET" and "REPEAT BET" as the credits allow and places the keyboard focus.
 void UpdateBetButtons(const GameState& state);
+// " 1 BET": one coin from the credits to the wager; the first coin clears the hand, the tenth
+// deals.
 void PlaceCoin(platform::Window* window);
+// "REPEAT BET": the last wager again, dealt a second later.
 void RepeatBet(platform::Window* window);
+// Clears the tables, the tracker and the count for a new game; before a deal.
 void NewGameReset(platform::Window* window);
+// DEAL/DRAW: shuffles and deals a new hand.
 void Deal(platform::Window* window);
+// After every change of the hand: the tracker, the special bonus, what may be played, the end.
 void HandChanged(platform::Window* window);
+// A card (or its SELECT button) chosen: it starts flying to the pile.
 void PlayCard(int index);
+// A card has landed on the pile: the tracker, the marker, the count, and its slot refilled.
 void CardOnPile(platform::Window* window, int index);
+// Counts a card onto the SUCCESSES count (jokers count nothing; an empty card resets it).
 void CountCardSucceeded(const Card& card);
+// No card can be played: the win, the double-up offer or "GAME OVER".
 void EndGame(platform::Window* window);
