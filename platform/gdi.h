@@ -87,6 +87,33 @@ GdiObject* GetStockObject(int which);
 GdiObject* SelectObject(Dc* dc, GdiObject* object);
 bool DeleteObject(GdiObject* object);
 
+// Selects `object` into `dc` for the life of the guard, then selects back what it replaced and,
+// when `owned`, deletes the object (a stock object is never deleted). A null object selects
+// nothing; one that could not be selected is still deleted.
+class Selection {
+ public:
+  Selection(Dc* dc, GdiObject* object, bool owned = true)
+      : dc_(dc),
+        object_(object),
+        owned_(owned),
+        previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+  ~Selection() {
+    if (previous_ != nullptr) SelectObject(dc_, previous_);
+    if (owned_ && object_ != nullptr) DeleteObject(object_);
+  }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+  // Whether the object is selected now.
+  bool selected() const { return previous_ != nullptr; }
+
+ private:
+  Dc* dc_;
+  GdiObject* object_;
+  bool owned_;
+  GdiObject* previous_;
+};
+
 // Drawing contexts of a window. BeginPaint erases the invalid region when it was marked with erase,
 // clips drawing to it and validates the window; EndPaint shows the result.
 struct PaintStruct {

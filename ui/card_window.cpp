@@ -113,9 +113,10 @@ void PaintCard(platform::Window* window) {
   const Card* card = FindCardWindow(window, &index) ? CardShownBy(index) : nullptr;
   if (dc != nullptr && card != nullptr && card->picture != nullptr) {
     platform::Dc* memory = platform::CreateCompatibleDC(dc);
-    platform::GdiObject* previous = platform::SelectObject(memory, card->picture);
-    platform::TransparentBlt(dc, 0, 0, kCardWidth, kCardHeight, memory, 0, 0, kCardCornerColor);
-    if (previous != nullptr) platform::SelectObject(memory, previous);
+    {
+      const platform::Selection picture(memory, card->picture, false);  // the card keeps it
+      platform::TransparentBlt(dc, 0, 0, kCardWidth, kCardHeight, memory, 0, 0, kCardCornerColor);
+    }
     platform::DeleteDC(memory);
   }
   platform::EndPaint(window, &paint);

@@ -25,15 +25,6 @@ FontSpec BoldArial(std::int32_t height, std::int32_t width, std::uint8_t pitchAn
   return result;
 }
 
-// A failed creation or selection yields null; only what was really selected is put back.
-void Restore(Dc* dc, GdiObject* previous) {
-  if (previous) platform::SelectObject(dc, previous);
-}
-
-void Release(GdiObject* object) {
-  if (object) platform::DeleteObject(object);
-}
-
 }  // namespace
 
 FontSpec MakeFontSpec(int code) {
@@ -159,24 +150,16 @@ int Label::Draw(Window* window, Dc* dc) {
 
 int Label::DrawBackground(Window* window, Dc* dc) {
   if (!window || !dc || visible != 1) return 1;
-  platform::Pen* pen = platform::CreatePenIndirect(BorderPen());
-  platform::Brush* brush = platform::CreateSolidBrush(backColor);
-  GdiObject* oldPen = pen ? platform::SelectObject(dc, pen) : nullptr;
-  GdiObject* oldBrush = brush ? platform::SelectObject(dc, brush) : nullptr;
-  const bool ok = platform::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-  Restore(dc, oldPen);
-  Restore(dc, oldBrush);
-  Release(pen);
-  Release(brush);
-  return ok ? 1 : 0;
+  const platform::Selection pen(dc, platform::CreatePenIndirect(BorderPen()));
+  const platform::Selection brush(dc, platform::CreateSolidBrush(backColor));
+  return platform::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom) ? 1 : 0;
 }
 
 int Label::DrawPlainText(Window* window, Dc* dc) {
   if (!window || !dc || visible != 1) return 1;
   const Color oldBkColor = platform::SetBkColor(dc, backColor);
   const int oldBkMode = platform::SetBkMode(dc, backMode);
-  platform::Font* textFont = platform::CreateFontIndirect(font);
-  GdiObject* oldFont = textFont ? platform::SelectObject(dc, textFont) : nullptr;
+  const platform::Selection textFont(dc, platform::CreateFontIndirect(font));
   const Color oldTextColor = platform::SetTextColor(dc, textColor);
   bool ok = true;
   if (!text.empty()) {
@@ -185,38 +168,30 @@ int Label::DrawPlainText(Window* window, Dc* dc) {
   }
   platform::SetBkColor(dc, oldBkColor);
   if (oldBkMode) platform::SetBkMode(dc, oldBkMode);
-  Restore(dc, oldFont);
   platform::SetTextColor(dc, oldTextColor);
-  Release(textFont);
   return ok ? 1 : 0;
 }
 
 int Label::DrawOutlinedText(Window* window, Dc* dc) {
   if (!window || !dc || visible != 1) return 1;
-  platform::Font* textFont = platform::CreateFontIndirect(font);
-  GdiObject* oldFont = textFont ? platform::SelectObject(dc, textFont) : nullptr;
-  const bool begun = platform::BeginPath(dc);
-  const int oldBkMode = platform::SetBkMode(dc, platform::TRANSPARENT);
   bool ok = true;
-  if (begun && !text.empty()) {
-    platform::Rect layout = textRect;
-    ok = platform::DrawText(dc, text.c_str(), -1, &layout, textFormat) != 0;
+  bool ended = false;
+  {
+    const platform::Selection textFont(dc, platform::CreateFontIndirect(font));
+    const bool begun = platform::BeginPath(dc);
+    const int oldBkMode = platform::SetBkMode(dc, platform::TRANSPARENT);
+    if (begun && !text.empty()) {
+      platform::Rect layout = textRect;
+      ok = platform::DrawText(dc, text.c_str(), -1, &layout, textFormat) != 0;
+    }
+    ended = platform::EndPath(dc);
+    if (oldBkMode) platform::SetBkMode(dc, oldBkMode);
   }
-  const bool ended = platform::EndPath(dc);
-  if (oldBkMode) platform::SetBkMode(dc, oldBkMode);
-  Restore(dc, oldFont);
-  Release(textFont);
   if (!ended) return 0;
 
-  platform::Pen* pen = platform::CreatePenIndirect(OutlinePen());
-  platform::Brush* brush = platform::CreateSolidBrush(textColor);
-  GdiObject* oldPen = pen ? platform::SelectObject(dc, pen) : nullptr;
-  GdiObject* oldBrush = brush ? platform::SelectObject(dc, brush) : nullptr;
+  const platform::Selection pen(dc, platform::CreatePenIndirect(OutlinePen()));
+  const platform::Selection brush(dc, platform::CreateSolidBrush(textColor));
   if (!platform::StrokeAndFillPath(dc)) ok = false;
-  Restore(dc, oldPen);
-  Restore(dc, oldBrush);
-  Release(pen);
-  Release(brush);
   return ok ? 1 : 0;
 }
 

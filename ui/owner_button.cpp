@@ -24,16 +24,13 @@ Rect ShiftedByOne(const Rect& r) {
 class CaptionText {
  public:
   CaptionText(Dc* dc, const FontSpec& lineFont, Color color)
-      : dc_(dc), font_(platform::CreateFontIndirect(lineFont)) {
-    if (font_) oldFont_ = platform::SelectObject(dc_, font_);
+      : dc_(dc), font_(dc, platform::CreateFontIndirect(lineFont)) {
     oldColor_ = platform::SetTextColor(dc_, color);
     oldMode_ = platform::SetBkMode(dc_, platform::TRANSPARENT);
   }
   ~CaptionText() {
     if (oldMode_) platform::SetBkMode(dc_, oldMode_);
     platform::SetTextColor(dc_, oldColor_);
-    if (oldFont_) platform::SelectObject(dc_, oldFont_);
-    if (font_) platform::DeleteObject(font_);
   }
   CaptionText(const CaptionText&) = delete;
   CaptionText& operator=(const CaptionText&) = delete;
@@ -50,8 +47,7 @@ class CaptionText {
 
  private:
   Dc* dc_;
-  platform::Font* font_;
-  GdiObject* oldFont_ = nullptr;
+  platform::Selection font_;
   Color oldColor_ = 0;
   int oldMode_ = 0;
 };
@@ -59,13 +55,9 @@ class CaptionText {
 }  // namespace
 
 void DrawHollowRect(Dc* dc, const Rect& rect, Color color) {
-  platform::Pen* pen = platform::CreatePen(platform::PS_SOLID, 1, color);
-  GdiObject* oldPen = pen ? platform::SelectObject(dc, pen) : nullptr;
-  GdiObject* oldBrush = platform::SelectObject(dc, platform::GetStockObject(platform::NULL_BRUSH));
+  const platform::Selection pen(dc, platform::CreatePen(platform::PS_SOLID, 1, color));
+  const platform::Selection brush(dc, platform::GetStockObject(platform::NULL_BRUSH), false);
   platform::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-  if (oldBrush) platform::SelectObject(dc, oldBrush);
-  if (oldPen) platform::SelectObject(dc, oldPen);
-  if (pen) platform::DeleteObject(pen);
 }
 
 void DrawStackedCaption(Dc* dc, const Rect& area, const CaptionLine& first,
@@ -88,12 +80,9 @@ void DrawDealDrawCaption(Dc* dc, const Rect& area, Color color) {
   text.Draw("DEAL/DRAW", {area.left, top, area.right, bottom});
   text.Draw("DOUBLE", {area.left, bottom, area.right, 2 * bottom - top});
 
-  platform::Pen* pen = platform::CreatePen(platform::PS_SOLID, 1, color);
-  GdiObject* oldPen = pen ? platform::SelectObject(dc, pen) : nullptr;
+  const platform::Selection pen(dc, platform::CreatePen(platform::PS_SOLID, 1, color));
   const platform::Point rule[2] = {{area.left + 2, bottom}, {area.right - 2, bottom}};
   platform::Polyline(dc, rule, 2);
-  if (oldPen) platform::SelectObject(dc, oldPen);
-  if (pen) platform::DeleteObject(pen);
 }
 
 void DrawButtonCaption(int controlId, Dc* dc, const Rect& area, Color color) {

@@ -12,32 +12,15 @@ using platform::Rect;
 
 constexpr int kStripResource = 200;
 
-// Selects a pen and a brush for the life of the object, restores the previous ones and deletes
-// what it created (stock objects are left alone by DeleteObject).
-class DrawingTools {
- public:
+// A pen and a brush selected for the life of the object, and deleted after it when they were
+// made for it (stock objects are left alone).
+struct DrawingTools {
   DrawingTools(platform::Dc* dc, platform::Pen* pen, GdiObject* brush)
-      : dc_(dc), pen_(pen), brush_(brush) {
-    if (pen_) oldPen_ = platform::SelectObject(dc_, pen_);
-    if (brush_) oldBrush_ = platform::SelectObject(dc_, brush_);
-  }
-  ~DrawingTools() {
-    if (oldPen_) platform::SelectObject(dc_, oldPen_);
-    if (oldBrush_) platform::SelectObject(dc_, oldBrush_);
-    if (pen_) platform::DeleteObject(pen_);
-    if (brush_) platform::DeleteObject(brush_);
-  }
-  DrawingTools(const DrawingTools&) = delete;
-  DrawingTools& operator=(const DrawingTools&) = delete;
+      : pen_(dc, pen), brush_(dc, brush) {}
+  bool ready() const { return pen_.selected() && brush_.selected(); }
 
-  bool ready() const { return oldPen_ && oldBrush_; }
-
- private:
-  platform::Dc* dc_;
-  platform::Pen* pen_;
-  GdiObject* brush_;
-  GdiObject* oldPen_ = nullptr;
-  GdiObject* oldBrush_ = nullptr;
+  platform::Selection pen_;
+  platform::Selection brush_;
 };
 
 GdiObject* NullBrush() {
@@ -92,19 +75,19 @@ int DrawGridEndStrips(platform::Window* window, platform::Dc* dc) {
   int height = 0;
   platform::GetBitmapSize(strip, &width, &height);
   platform::Dc* memory = platform::CreateCompatibleDC(dc);
-  GdiObject* previous = memory ? platform::SelectObject(memory, strip) : nullptr;
   bool ok = false;
-  if (previous) {
-    // One pixel inside the frame line at either end.
-    const Rect& frame = cardTrackerFrame.rect;
-    ok = platform::BitBlt(dc, frame.left + 1, frame.top + 1, width, height, memory, 0, 0,
-                          platform::SRCCOPY) &&
-         platform::BitBlt(dc, frame.right - 1 - width, frame.top + 1, width, height, memory, 0, 0,
-                          platform::SRCCOPY);
-    platform::SelectObject(memory, previous);
+  {
+    const platform::Selection picture(memory, strip);
+    if (picture.selected()) {
+      // One pixel inside the frame line at either end.
+      const Rect& frame = cardTrackerFrame.rect;
+      ok = platform::BitBlt(dc, frame.left + 1, frame.top + 1, width, height, memory, 0, 0,
+                            platform::SRCCOPY) &&
+           platform::BitBlt(dc, frame.right - 1 - width, frame.top + 1, width, height, memory, 0, 0,
+                            platform::SRCCOPY);
+    }
   }
   if (memory) platform::DeleteDC(memory);
-  platform::DeleteObject(strip);
   return ok ? 1 : 0;
 }
 

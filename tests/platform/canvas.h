@@ -7,19 +7,6 @@
 
 #include "platform/gdi.h"
 
-// Selects an object for the life of the guard, then restores the previous one and deletes it.
-class Selected {
- public:
-  Selected(platform::Dc* dc, platform::GdiObject* object)
-      : dc_(dc), object_(object), previous_(platform::SelectObject(dc, object)) {}
-  ~Selected() { platform::SelectObject(dc_, previous_), platform::DeleteObject(object_); }
-
- private:
-  platform::Dc* dc_;
-  platform::GdiObject* object_;
-  platform::GdiObject* previous_;
-};
-
 class Canvas {
  public:
   Canvas(int width, int height, platform::Color paper = platform::Rgb(255, 255, 255))
@@ -56,7 +43,7 @@ class Canvas {
   int height_;
   std::unique_ptr<platform::Dc, decltype(&platform::DeleteDC)> dc_{
       platform::CreateCompatibleDC(nullptr), &platform::DeleteDC};
-  Selected bitmap_{dc(), platform::CreateCompatibleBitmap(dc(), width_, height_)};
+  platform::Selection bitmap_{dc(), platform::CreateCompatibleBitmap(dc(), width_, height_)};
 };
 
 inline bool Dark(platform::Color c) {

@@ -53,8 +53,8 @@ TEST(Rectangle, FillsAndFramesWithoutTheRightAndBottomEdge) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "pen " << c.penStyle << "/" << c.penWidth << c.hollow);
     Canvas canvas(30, 20);
-    Selected pen(canvas.dc(), CreatePen(c.penStyle, c.penWidth, kRed));
-    Selected brush(canvas.dc(), c.hollow ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(kBlue));
+    Selection pen(canvas.dc(), CreatePen(c.penStyle, c.penWidth, kRed));
+    Selection brush(canvas.dc(), c.hollow ? GetStockObject(NULL_BRUSH) : CreateSolidBrush(kBlue));
     EXPECT_TRUE(Rectangle(canvas.dc(), 10, 10, 20, 15));
     EXPECT_EQ(Row(canvas, 10, 8, 22) + Row(canvas, 12, 8, 22) + Row(canvas, 14, 8, 22),
               c.edge + c.middle + c.edge);
@@ -63,8 +63,8 @@ TEST(Rectangle, FillsAndFramesWithoutTheRightAndBottomEdge) {
 
   // A wide pen is centred on the outline.
   Canvas canvas(340, 160);
-  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 5, kGreen));
-  Selected brush(canvas.dc(), GetStockObject(NULL_BRUSH));
+  Selection pen(canvas.dc(), CreatePen(PS_SOLID, 5, kGreen));
+  Selection brush(canvas.dc(), GetStockObject(NULL_BRUSH));
   ASSERT_TRUE(Rectangle(canvas.dc(), 223, 20, 323, 141));
   for (const std::string& run : {Row(canvas, 80, 218, 228), Row(canvas, 80, 317, 327),
                                  Column(canvas, 270, 15, 25), Column(canvas, 270, 135, 145)})
@@ -74,7 +74,7 @@ TEST(Rectangle, FillsAndFramesWithoutTheRightAndBottomEdge) {
 
 TEST(Lines, LeaveOutTheEndPointAndPolygonsFillAndOutline) {
   Canvas canvas(220, 40);
-  Selected pen(canvas.dc(), CreatePen(PS_SOLID, 0, kRed));
+  Selection pen(canvas.dc(), CreatePen(PS_SOLID, 0, kRed));
   MoveToEx(canvas.dc(), 11, 23, nullptr);
   ASSERT_TRUE(LineTo(canvas.dc(), 212, 23));
   EXPECT_EQ(canvas.Ink(), (Rect{11, 23, 212, 24}));
@@ -88,14 +88,14 @@ TEST(Lines, LeaveOutTheEndPointAndPolygonsFillAndOutline) {
   EXPECT_EQ(Row(canvas, 0, 0, 1) + Row(canvas, 1, 1, 2), ".R");
 
   Canvas poly(20, 20);
-  Selected polyPen(poly.dc(), CreatePen(PS_SOLID, 1, kBlue));
+  Selection polyPen(poly.dc(), CreatePen(PS_SOLID, 1, kBlue));
   const Point points[] = {{2, 2}, {10, 2}, {10, 8}};
   ASSERT_TRUE(Polyline(poly.dc(), points, 3));
   EXPECT_EQ(Column(poly, 10, 1, 10), ".BBBBBB..");
 
   Canvas shape(160, 160);
-  Selected shapePen(shape.dc(), CreatePen(PS_SOLID, 1, kRed));
-  Selected brush(shape.dc(), CreateSolidBrush(kGrey));
+  Selection shapePen(shape.dc(), CreatePen(PS_SOLID, 1, kRed));
+  Selection brush(shape.dc(), CreateSolidBrush(kGrey));
   const Point arrow[] = {{130, 119}, {130, 149}, {149, 134}};
   ASSERT_TRUE(Polygon(shape.dc(), arrow, 3));
   EXPECT_EQ(Row(shape, 134, 128, 152), "..R" + std::string(18, 'g') + "R..");
@@ -156,8 +156,8 @@ TEST_F(WindowTest, ShapesAndTextStayInsideThePaintRegion) {
   Window* w = MakeTopLevel(60, 40);
   RunUntilIdle();
   onPaint = [](Window*, Dc* dc) {
-    Selected pen(dc, CreatePen(PS_SOLID, 1, kRed));
-    Selected brush(dc, CreateSolidBrush(kGreen));
+    Selection pen(dc, CreatePen(PS_SOLID, 1, kRed));
+    Selection brush(dc, CreateSolidBrush(kGreen));
     Rectangle(dc, 0, 0, 60, 40);
     MoveToEx(dc, 0, 20, nullptr);
     LineTo(dc, 60, 20);
@@ -186,13 +186,13 @@ TEST(Density, DoubleDensityDrawsTheSameCallsAtTwiceTheResolution) {
     auto* bitmap = new BitmapImpl(detail::NewPicture(60, 30, ratio));
     bitmap->image.fill(Qt::white);
     SelectObject(dc, bitmap);
-    Selected pen(dc, CreatePen(PS_SOLID, 1, Rgb(255, 0, 0)));
-    Selected brush(dc, GetStockObject(NULL_BRUSH));
+    Selection pen(dc, CreatePen(PS_SOLID, 1, Rgb(255, 0, 0)));
+    Selection brush(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, 2, 3, 20, 12);
     LogFont font;
     font.height = -12;
     std::strcpy(font.faceName, "Arial");
-    Selected letters(dc, CreateFontIndirect(font));
+    Selection letters(dc, CreateFontIndirect(font));
     SetBkMode(dc, TRANSPARENT);
     Rect rect{22, 2, 58, 28};
     DrawText(dc, "SAW", -1, &rect, DT_SINGLELINE);

@@ -27,7 +27,7 @@ LogFont Arial(int height, int width = 0, int weight = 700) {
 // Black text; returns what DrawText returned.
 int Write(Canvas& canvas, const char* text, Rect rect, unsigned format,
           const LogFont& font = Arial(-12), int bkMode = TRANSPARENT) {
-  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  Selection selected(canvas.dc(), CreateFontIndirect(font));
   SetBkMode(canvas.dc(), bkMode);
   SetTextColor(canvas.dc(), Rgb(0, 0, 0));
   return DrawText(canvas.dc(), text, -1, &rect, format);
@@ -44,7 +44,7 @@ std::pair<Rect, int> InkOf(const char* text, unsigned format, const LogFont& fon
 
 TextMetrics Metrics(const LogFont& font) {
   Canvas canvas(1, 1);
-  Selected selected(canvas.dc(), CreateFontIndirect(font));
+  Selection selected(canvas.dc(), CreateFontIndirect(font));
   TextMetrics metrics;
   EXPECT_TRUE(GetTextMetrics(canvas.dc(), &metrics));
   return metrics;
@@ -53,7 +53,7 @@ TextMetrics Metrics(const LogFont& font) {
 // The rectangle DT_CALCRECT gives for a single line at (left, top).
 Rect Measure(const char* text, int left = 0, int top = 0) {
   Canvas canvas(1, 1);
-  Selected selected(canvas.dc(), CreateFontIndirect(Arial(-12)));
+  Selection selected(canvas.dc(), CreateFontIndirect(Arial(-12)));
   Rect rect{left, top, left, top};
   DrawText(canvas.dc(), text, -1, &rect, DT_CALCRECT | DT_SINGLELINE);
   return rect;
@@ -83,7 +83,7 @@ TEST(DrawText, PlacesTheTextInsideTheRectangle) {
 TEST(DrawText, MeasuresAndBreaksLinesUnlessSingleLine) {
   const int line = Metrics(Arial(-12)).height;
   Canvas canvas(100, 60);
-  Selected font(canvas.dc(), CreateFontIndirect(Arial(-12)));
+  Selection font(canvas.dc(), CreateFontIndirect(Arial(-12)));
   Rect wide{7, 9, 7, 9}, narrow{7, 9, 7, 9};
   EXPECT_EQ(DrawText(canvas.dc(), "WW\nW", -1, &wide, DT_CALCRECT), 2 * line);
   EXPECT_EQ(DrawText(canvas.dc(), "ii\nW", -1, &narrow, DT_CALCRECT | DT_SINGLELINE), line);
@@ -143,15 +143,15 @@ TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
   const unsigned format = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
   Canvas canvas(120, 60);
   Dc* dc = canvas.dc();
-  Selected font(dc, CreateFontIndirect(Arial(-29, 16)));
+  Selection font(dc, CreateFontIndirect(Arial(-29, 16)));
   ASSERT_TRUE(BeginPath(dc));
   SetBkMode(dc, TRANSPARENT);
   Rect textRect{0, 0, 120, 60};
   DrawText(dc, "HIT", -1, &textRect, format);
   ASSERT_TRUE(EndPath(dc));
   EXPECT_TRUE(canvas.Ink().IsEmpty());  // recorded, not drawn
-  Selected pen(dc, CreatePen(PS_SOLID, 0, kRed));
-  Selected brush(dc, CreateSolidBrush(kBlue));
+  Selection pen(dc, CreatePen(PS_SOLID, 0, kRed));
+  Selection brush(dc, CreateSolidBrush(kBlue));
   ASSERT_TRUE(StrokeAndFillPath(dc));
   int inside = 0, other = 0;
   canvas.Find([](Color c) { return c == kBlue; }, &inside);
@@ -181,7 +181,7 @@ TEST(DrawText, RepeatedDrawingsShowWhatLiesBeneathThemNow) {
   const auto stripes = [](int x, int) { return x % 2 ? kRed : kWhite; };
   const auto draw = [](Canvas& canvas, bool outlined) {
     Dc* dc = canvas.dc();
-    Selected font(dc, CreateFontIndirect(Arial(-29, 16)));
+    Selection font(dc, CreateFontIndirect(Arial(-29, 16)));
     Rect rect{0, 0, 120, 40};
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, Rgb(0, 0, 0));
@@ -192,8 +192,8 @@ TEST(DrawText, RepeatedDrawingsShowWhatLiesBeneathThemNow) {
     BeginPath(dc);
     DrawText(dc, "HIT", -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     EndPath(dc);
-    Selected pen(dc, CreatePen(PS_SOLID, 2, kBlue));
-    Selected brush(dc, CreateSolidBrush(Rgb(0, 0, 0)));
+    Selection pen(dc, CreatePen(PS_SOLID, 2, kBlue));
+    Selection brush(dc, CreateSolidBrush(Rgb(0, 0, 0)));
     StrokeAndFillPath(dc);
   };
   for (bool outlined : {false, true}) {
