@@ -42,7 +42,7 @@ class OwnerDrawButton : public QPushButton {
   void paintEvent(QPaintEvent*) override {
     if (!IsWindow(window_)) return;
     QImage& surface = window_->surface;
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = detail::SurfaceRatio(devicePixelRatioF());
     if (detail::LogicalRect(surface).size() != size() || surface.devicePixelRatio() != ratio) {
       surface = detail::NewPicture(width(), height(), ratio);
       surface.fill(detail::ToQColor(GetSysColor(COLOR_BTNFACE)));

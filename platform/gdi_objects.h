@@ -184,6 +184,10 @@ class PixelWriter {
   bool valid() const { return bits_ != nullptr; }
   void Fill(int left, int top, int right, int bottom, QRgb colour);  // right, bottom exclusive
   bool Plot(int x, int y, QRgb colour);  // false when the point is outside
+  // Device pixels per pixel of the program's coordinates, and a square of `size` device pixels
+  // with its top left at device pixel (x, y), for lines finer than the program's pixels.
+  qreal ratio() const { return ratio_; }
+  void PlotDevice(int x, int y, int size, QRgb colour);
 
  private:
   Dc* dc_ = nullptr;

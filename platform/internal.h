@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QRegion>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/gdi.h"
 #include "platform/image.h"
@@ -40,6 +41,13 @@ inline QRect DeviceRect(const QRect& r, qreal ratio) {
   return QRect(left, top, DeviceEdge(r.left() + r.width(), ratio) - left,
                DeviceEdge(r.top() + r.height(), ratio) - top);
 }
+// The density of the surfaces for a screen of `screenRatio`: the next whole number, so that every
+// box of the program's coordinates covers whole device pixels and copies between surfaces never
+// fall between two of them; the toolkit scales the result to a fractional screen (1.5) once.
+inline qreal SurfaceRatio(qreal screenRatio) {
+  return std::max<qreal>(1, std::ceil(screenRatio - 1e-6));
+}
+
 // A picture's extent in the program's coordinates.
 inline QRect LogicalRect(const QImage& image) {
   const qreal ratio = image.devicePixelRatio();

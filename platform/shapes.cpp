@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "platform/gdi_objects.h"
@@ -62,6 +63,23 @@ bool PixelWriter::Plot(int x, int y, QRgb colour) {
   return false;
 }
 
+void PixelWriter::PlotDevice(int x, int y, int size, QRgb colour) {
+  if (!bits_) return;
+  const QRect square(x, y, size, size);
+  for (const QRect& c : clipRects_) {
+    const QRect part = square.intersected(DeviceRect(c, ratio_));
+    if (part.isEmpty()) continue;
+    const QRect covered(int(std::floor(part.left() / ratio_)), int(std::floor(part.top() / ratio_)),
+                        int(std::ceil(part.width() / ratio_)) + 1,
+                        int(std::ceil(part.height() / ratio_)) + 1);
+    Touch(dc_, covered);
+    for (int row = part.top(); row <= part.bottom(); ++row) {
+      FillPixels(reinterpret_cast<QRgb*>(bits_ + row * stride_) + part.left(), part.width(),
+                 colour);
+    }
+  }
+}
+
 }  // namespace detail
 
 namespace {
@@ -115,6 +133,29 @@ void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, in
       out.Fill(a.x < b.x ? a.x : b.x + 1, a.y, a.x < b.x ? b.x : a.x + 1, a.y + 1, colour);
     } else {
       out.Fill(a.x, a.y < b.y ? a.y : b.y + 1, a.x + 1, a.y < b.y ? b.y : a.y + 1, colour);
+    }
+    return;
+  }
+  // On a denser surface the line steps through device pixels, as wide as a pixel of the program,
+  // so that a slope comes out finer than the program's pixels doubled.
+  const int scale = static_cast<int>(std::lround(out.ratio()));
+  if (scale > 1 && std::abs(out.ratio() - scale) < 1e-6) {
+    const Point from{a.x * scale, a.y * scale}, to{b.x * scale, b.y * scale};
+    const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+    const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy, substep = 0;
+    for (int x = from.x, y = from.y; x != to.x || y != to.y;) {
+      if (DashOn(pen.log.style, step)) out.PlotDevice(x, y, scale, colour);
+      if (++substep == scale) substep = 0, ++step;
+      const int e2 = 2 * err;
+      if (e2 >= dy) {
+        err += dy;
+        x += sx;
+      }
+      if (e2 <= dx) {
+        err += dx;
+        y += sy;
+      }
     }
     return;
   }

@@ -192,7 +192,8 @@ SurfaceWidget::SurfaceWidget(Window* owner, QWidget* parent) : QWidget(parent), 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
   if (owner_ == nullptr) return;
   QImage& surface = owner_->surface;
-  const qreal ratio = devicePixelRatioF();
+  const qreal screenRatio = devicePixelRatioF();
+  const qreal ratio = detail::SurfaceRatio(screenRatio);
   if (RatioOf(surface) != ratio) {
     // Another screen density: the surface is made anew at it and the program paints it again;
     // meanwhile the old pixels are shown scaled.
@@ -209,8 +210,8 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
   QPaintDevice* device =
       painter.paintEngine() != nullptr ? painter.paintEngine()->paintDevice() : nullptr;
   const QTransform& toDevice = painter.deviceTransform();
-  const bool plain =
-      toDevice.type() <= QTransform::TxScale && toDevice.m11() == ratio && toDevice.m22() == ratio;
+  const bool plain = screenRatio == ratio && toDevice.type() <= QTransform::TxScale &&
+                     toDevice.m11() == ratio && toDevice.m22() == ratio;
   if (device != nullptr && device->devType() == QInternal::Image && plain) {
     QImage& screen = *static_cast<QImage*>(device);
     const auto format = screen.format();
@@ -359,9 +360,9 @@ Window* CreateWindow(const std::string& className, const std::string& title, uns
   window->style = style;
   window->id = id;
   window->serial = Reg().serial++;
-  window->surface =
-      NewSurface(width, height, windowClass->background,
-                 IsWindow(parent) ? RatioOf(parent->surface) : qApp->devicePixelRatio());
+  window->surface = NewSurface(
+      width, height, windowClass->background,
+      IsWindow(parent) ? RatioOf(parent->surface) : detail::SurfaceRatio(qApp->devicePixelRatio()));
   window->enabled = (style & WS_DISABLED) == 0;
 
   if ((style & WS_CHILD) != 0) {

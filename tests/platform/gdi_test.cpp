@@ -189,6 +189,8 @@ TEST(Density, DoubleDensityDrawsTheSameCallsAtTwiceTheResolution) {
     Selection pen(dc, CreatePen(PS_SOLID, 1, Rgb(255, 0, 0)));
     Selection brush(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, 2, 3, 20, 12);
+    const Point slope[2] = {{2, 16}, {20, 26}};
+    Polyline(dc, slope, 2);
     LogFont font;
     font.height = -12;
     std::strcpy(font.faceName, "Arial");
@@ -214,20 +216,25 @@ TEST(Density, DoubleDensityDrawsTheSameCallsAtTwiceTheResolution) {
   };
   const QImage single = draw(1), twice = draw(2);
   ASSERT_EQ(twice.size(), QSize(120, 60));
-  for (int y = 0; y < 30; ++y) {  // the frame: every pixel a 2 x 2 block
+  for (int y = 0; y < 14; ++y) {  // the frame: every pixel a 2 x 2 block
     for (int x = 0; x < 22; ++x) {
       const QRgb want = single.pixel(x, y);
       for (int d = 0; d < 4; ++d)
         ASSERT_EQ(twice.pixel(2 * x + d % 2, 2 * y + d / 2), want) << x << "," << y;
     }
   }
-  int finer = 0;  // blocks of the letters that are not one colour
-  for (int y = 0; y < 30; ++y) {
-    for (int x = 22; x < 60; ++x) {
-      const QRgb corner = twice.pixel(2 * x, 2 * y);
-      finer += twice.pixel(2 * x + 1, 2 * y) != corner || twice.pixel(2 * x, 2 * y + 1) != corner ||
-               twice.pixel(2 * x + 1, 2 * y + 1) != corner;
+  const auto finerBlocks = [&](int left, int top, int right, int bottom) {
+    int finer = 0;  // blocks that are not one colour
+    for (int y = top; y < bottom; ++y) {
+      for (int x = left; x < right; ++x) {
+        const QRgb corner = twice.pixel(2 * x, 2 * y);
+        finer += twice.pixel(2 * x + 1, 2 * y) != corner ||
+                 twice.pixel(2 * x, 2 * y + 1) != corner ||
+                 twice.pixel(2 * x + 1, 2 * y + 1) != corner;
+      }
     }
-  }
-  EXPECT_GT(finer, 20);
+    return finer;
+  };
+  EXPECT_GT(finerBlocks(22, 0, 60, 30), 20);  // the letters
+  EXPECT_GT(finerBlocks(0, 14, 22, 30), 5);   // the slope steps by device pixels
 }
