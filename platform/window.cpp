@@ -237,6 +237,8 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
       return;
     }
   }
+  // On a fractional screen the denser surface is filtered down, so letters keep their finer edges.
+  if (screenRatio != ratio) painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const QRect& area : event->region()) {
     if (ratio == 1.0 && RatioOf(surface) == 1.0) {
       painter.drawImage(area.topLeft(), surface, area);
