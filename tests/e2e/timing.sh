@@ -30,16 +30,18 @@ same "context switches of the idle program in 10 s" "$(($(switches) - before))" 
 quit
 same "exit status after QUIT" "$status" 0
 
-# Sound off, traced: the main thread's writes to the display and its waits. Each repaint is a
-# burst of writes to the X connection; its step began when the main thread last woke up for a
-# timer: from a wait (a poll of more than 2 ms) that ran out, or that ended with only kernel timers
-# ready. Prints, for each step after the first between two moments, "interval/wake-ups": the
-# milliseconds since the step before, and the timer wake-ups it took to get there.
+# Sound off, traced: the main thread's writes to the display, its waits and the arming of its
+# kernel timer. Each repaint is a burst of writes to the X connection; its step began when the
+# main thread last woke up for a timer: from a wait (a poll of more than 2 ms) that ran out, or
+# that ended with only kernel timers ready. A step does its work and then arms the next; the last
+# arming before a step gives its deadline. Prints, for each step after the first between two
+# moments, "delay+late/wake-ups": the milliseconds from the step before to the deadline, how late
+# after the deadline the step woke, and the timer wake-ups it took.
 steps() { # FROM UNTIL
   python3 - "$work/trace.$tracee" "$1" "$2" <<'EOF'
 import re, sys
 trace, start, until = sys.argv[1], float(sys.argv[2]), float(sys.argv[3])
-timers, wakes, steps, last = set(), [], [], None
+timers, wakes, steps, arms, last = set(), [], [], [], None
 for line in open(trace):
     m = re.match(r'([\d.]+)\s+(\w+)\((.*) = (-?\d+)(.*)<([\d.]+)>$', line)
     if not m:
@@ -49,6 +51,9 @@ for line in open(trace):
         timers.add(result)
     if not start <= at + took <= until:
         continue
+    value = re.search(r'it_value=\{tv_sec=(\d+), tv_nsec=(\d+)\}', m[3])
+    if call == 'timerfd_settime' and value and (int(value[1]) or int(value[2])):
+        arms.append(at + int(value[1]) + int(value[2]) / 1e9)
     ready = {int(fd) for fd in re.findall(r'fd=(\d+), revents', m[5])}
     if call in ('poll', 'ppoll') and took > 0.002 and ready <= timers:
         wakes.append(at + took)
@@ -56,23 +61,32 @@ for line in open(trace):
         if (last is None or at - last > 0.015) and wakes:
             steps.append((wakes[-1], len(wakes)))
         last = at
-print(' '.join('%.2f/%d' % ((b[0] - a[0]) * 1000, b[1] - a[1]) for a, b in zip(steps, steps[1:])))
+out = []
+for a, b in zip(steps, steps[1:]):
+    # The last arming between the two steps, or none.
+    d = next((t for t in reversed(arms) if a[0] < t <= b[0] + 0.001), b[0])
+    out.append('%.2f+%.2f/%d' % ((d - a[0]) * 1000, (b[0] - d) * 1000, b[1] - a[1]))
+print(' '.join(out))
 EOF
 }
-# DELAYS MEASURED: the last steps measured are the delays, each within [delay, delay + 1) ms and
-# one wake-up; what comes before them (the click, the first step of a chain) is not timed.
+# DELAYS MEASURED: the last steps measured are the delays: each step's deadline lies that many
+# milliseconds after the step before, plus up to the 2 ms of work the step may do before it arms
+# the next; it wakes within 1 ms of its deadline, from one wake-up. What comes before them (the
+# click, the first step of a chain) is not timed.
 on_time() {
   python3 - "$1" "$2" <<'EOF'
-import sys
+import re, sys
 want, got = [float(d) for d in sys.argv[1].split()], sys.argv[2].split()
-got = [g.split('/') for g in got[len(got) - len(want):]] if len(got) >= len(want) else []
-sys.exit(0 if got and all(d <= float(ms) < d + 1 and n == '1' for d, (ms, n) in zip(want, got)) else 1)
+got = [re.match(r'([\d.]+)\+(-?[\d.]+)/(\d+)', g).groups() for g in got[len(got) - len(want):]] \
+    if len(got) >= len(want) else []
+sys.exit(0 if got and all(d <= float(delay) < d + 2 and -0.1 <= float(late) < 1 and n == '1'
+                          for d, (delay, late, n) in zip(want, got)) else 1)
 EOF
 }
 # A deal, then a card played onto the empty pile from slot 0: six steps of flight and the refill.
 traced_game() {
   (cd "$app_dir" && exec strace -ff -qq --seccomp-bpf -ttt -T -o "$work/trace" \
-    -e trace=poll,ppoll,writev,sendmsg,timerfd_create ./quaxel) 2>>"$work/stderr" &
+    -e trace=poll,ppoll,writev,sendmsg,timerfd_create,timerfd_settime ./quaxel) 2>>"$work/stderr" &
   app=$!
   main=$(window '^Quaxel\? - \[Ann\]$' 20)
   tracee=$(tr -d " " </proc/"$app"/task/"$app"/children) # the traced program
