@@ -48,6 +48,8 @@ start_wayland() { # LOG [VAR=VALUE...]
 mapped() { # LOG TITLE [PARENT]
   want=$2 parent=${3:-} awk '
     BEGIN { want = ENVIRON["want"]; parent = ENVIRON["parent"] }
+    # The time stamp is padded to seven digits, with a space below a million: one field, always.
+    { sub(/^\[ *[0-9.]+\]/, "[t]") }
     function obj(s) { sub(/^[^@]*@/, "", s); sub(/[^0-9].*$/, "", s); return s }
     / -> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ { split($0, a, "@"); wl[obj(a[3])] = obj(a[4]) }
     / -> xdg_surface@[0-9]+\.get_toplevel\(/ { split($0, a, "@"); xdg[obj(a[3])] = obj(a[2]) }
