@@ -186,6 +186,5 @@ void SetBackgroundColor(platform::Window* window, platform::Color color) {
     platform::SetClassBackground(platform::GetClassName(cardWindows[i]), color);
     platform::InvalidateRect(cardWindows[i], nullptr, true);
   }
-  for (Label* label : BackgroundLabels())
-    label->backColor = color;
+  ApplyBackgroundColor(color);
 }

@@ -21,6 +21,9 @@ struct Rect {
   int Height() const { return bottom - top; }
   bool IsEmpty() const { return right <= left || bottom <= top; }
   bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+  // n pixels inside on every side (outside for a negative n).
+  Rect Inset(int n) const { return {left + n, top + n, right - n, bottom - n}; }
+  Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

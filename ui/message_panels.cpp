@@ -10,10 +10,6 @@ constexpr unsigned kCentred = platform::DT_SINGLELINE | platform::DT_VCENTER | p
 constexpr unsigned kRightCentred =
     platform::DT_SINGLELINE | platform::DT_VCENTER | platform::DT_RIGHT;
 
-Rect Shifted(const Rect& r) {
-  return {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
-}
-
 // Right-aligned values keep their digits one pixel clear of the column to their right.
 Rect Trimmed(const Rect& r) {
   return {r.left, r.top, r.right - 1, r.bottom - 1};
@@ -140,7 +136,7 @@ void LayoutDoubleTitle(int width) {
   Label& left = doubleTitleBars[0];
   const Rect bar{10, 10, 160, 25};
   left.rect = bar;
-  left.textRect = Shifted(bar);
+  left.textRect = bar.Offset(1, 1);
   left.backColor = kRed;
   left.borderStyle = platform::PS_SOLID;
   left.borderWidth = 1;
@@ -153,7 +149,7 @@ void LayoutDoubleTitle(int width) {
   right.MoveLeftTo(width - 10 - bar.Width());
 
   const Rect title{left.rect.right, 5, right.rect.left, 30};
-  OnBackground(doubleTitle, title, Shifted(title));
+  OnBackground(doubleTitle, title, title.Offset(1, 1));
   Style(doubleTitle, 16, kYellow, kCentred);
   doubleTitle.visible = 1;
   doubleTitle.SetText("STANDARD DOUBLE");
@@ -163,7 +159,7 @@ void LayoutBonusBox(int width) {
   constexpr int kRowHeight = 20;
   const int top = doubleTitleBars[0].rect.bottom + 15;
   const Rect caption{35, top, 215, top + kRowHeight};
-  OnBackground(bonusCardsCaption, caption, Shifted(caption));
+  OnBackground(bonusCardsCaption, caption, caption.Offset(1, 1));
   Style(bonusCardsCaption, 17, kWhite, 0);
   bonusCardsCaption.visible = 1;
   bonusCardsCaption.SetText("52 CARDS W/BONUS");
@@ -171,7 +167,7 @@ void LayoutBonusBox(int width) {
   const Rect coins{width - 115, top, width - 35, top + kRowHeight};
   coinsCaptions[0].Assign(bonusCardsCaption);
   coinsCaptions[0].rect = coins;
-  coinsCaptions[0].textRect = Shifted(coins);
+  coinsCaptions[0].textRect = coins.Offset(1, 1);
   Style(coinsCaptions[0], 17, kCyan, platform::DT_RIGHT);
   coinsCaptions[0].SetText("COINS");
 
@@ -218,7 +214,7 @@ void LayoutDoubleMessages() {
   const int right = doubleTitleBars[1].rect.right;
   const int top = tryLuckCaption.rect.bottom;
   const Rect band{left, top, right, top + 30};
-  OnBackground(doubleDownMessage, band, Shifted(band));
+  OnBackground(doubleDownMessage, band, band.Offset(1, 1));
   Style(doubleDownMessage, 18, kRed, kCentred);
   Outlined(doubleDownMessage, kRed, kWhite);
   doubleDownMessage.visible = 0;

@@ -12,14 +12,6 @@ using platform::Rect;
 constexpr int kCaptionFont = 1;
 constexpr unsigned kCentredLine = platform::DT_CENTER | platform::DT_SINGLELINE;
 
-Rect Deflated(const Rect& r, int n) {
-  return {r.left + n, r.top + n, r.right - n, r.bottom - n};
-}
-
-Rect ShiftedByOne(const Rect& r) {
-  return {r.left + 1, r.top + 1, r.right + 1, r.bottom + 1};
-}
-
 // Selects a caption font with its colour on a transparent background, and puts everything back.
 class CaptionText {
  public:
@@ -115,24 +107,24 @@ void DrawOwnerButton(int controlId, const platform::DrawItemStruct& item) {
   if (item.itemState & platform::ODS_SELECTED) {
     platform::DrawFrameControl(dc, r, platform::DFC_BUTTON, kPush | platform::DFCS_PUSHED);
     DrawHollowRect(dc, r, kBlack);
-    DrawHollowRect(dc, Deflated(r, 1), kGrey);
-    const Rect focus = Deflated(r, 4);
-    DrawButtonCaption(controlId, dc, ShiftedByOne(focus), text);
+    DrawHollowRect(dc, r.Inset(1), kGrey);
+    const Rect focus = r.Inset(4);
+    DrawButtonCaption(controlId, dc, focus.Offset(1, 1), text);
     platform::DrawFocusRect(dc, focus);
   } else if (item.itemState & platform::ODS_DISABLED) {
     platform::DrawFrameControl(dc, r, platform::DFC_BUTTON, kPush | platform::DFCS_INACTIVE);
-    const Rect area = Deflated(r, 3);
-    DrawButtonCaption(controlId, dc, ShiftedByOne(area),
+    const Rect area = r.Inset(3);
+    DrawButtonCaption(controlId, dc, area.Offset(1, 1),
                       platform::GetSysColor(platform::COLOR_BTNHIGHLIGHT));
     DrawButtonCaption(controlId, dc, area, platform::GetSysColor(platform::COLOR_BTNSHADOW));
   } else if (item.itemState & platform::ODS_FOCUS) {
     DrawHollowRect(dc, r, kBlack);
-    platform::DrawFrameControl(dc, Deflated(r, 1), platform::DFC_BUTTON, kPush);
-    const Rect focus = Deflated(r, 4);
+    platform::DrawFrameControl(dc, r.Inset(1), platform::DFC_BUTTON, kPush);
+    const Rect focus = r.Inset(4);
     DrawButtonCaption(controlId, dc, focus, text);
     platform::DrawFocusRect(dc, focus);
   } else {
     platform::DrawFrameControl(dc, r, platform::DFC_BUTTON, kPush);
-    DrawButtonCaption(controlId, dc, Deflated(r, 3), text);
+    DrawButtonCaption(controlId, dc, r.Inset(3), text);
   }
 }

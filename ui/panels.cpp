@@ -27,13 +27,9 @@ const char* const kHandNames[kSpecialBonusRows] = {" ROYAL FLUSH", " STRAIGHT FL
 const char* const kRankLetters[13] = {"A", "2", "3",  "4", "5", "6", "7",
                                       "8", "9", "10", "J", "Q", "K"};
 
-Rect Inset(const Rect& r, int n) {
-  return {r.left + n, r.top + n, r.right - n, r.bottom - n};
-}
-
 void Place(Label& label, const Rect& box, int textInset) {
   label.rect = box;
-  label.textRect = Inset(box, textInset);
+  label.textRect = box.Inset(textInset);
 }
 
 void Colour(Label& label, Color back, Color border, Color text) {
@@ -198,7 +194,7 @@ int LayoutCardCaptions() {
     for (int j : {slot, slot + kHandSize}) {
       Label& caption = cardCaptions[j];
       caption.rect = {home.left, home.bottom, home.left + kCardWidth, home.bottom + kHeight};
-      caption.textRect = Inset(caption.rect, 1);
+      caption.textRect = caption.rect.Inset(1);
       caption.textFormat = kCentred;
       caption.borderStyle = platform::PS_NULL;
       caption.backColor = BackgroundSetting();
