@@ -119,6 +119,14 @@ void Label::SetVisible(std::int32_t newVisible, Window* window, int now) {
   if (window) Refresh(window, now);
 }
 
+bool Label::SetColors(Color back, Color text, Window* window) {
+  if (backColor == back && textColor == text) return false;
+  backColor = back;
+  textColor = text;
+  if (window) Refresh(window, kLater);
+  return true;
+}
+
 int Label::Refresh(Window* window, int now) {
   if (!window) return 0;
   if (visible == 1) {

@@ -53,6 +53,9 @@ struct Label {
   int SetText(const char* newText, platform::Window* window = nullptr);
   int SetNumber(std::int32_t value, platform::Window* window);
   void SetVisible(std::int32_t newVisible, platform::Window* window, int now);
+  // Sets the fill and the text colour; with a window, marks the label for repainting when either
+  // changed. Returns whether either changed.
+  bool SetColors(Color back, Color text, platform::Window* window);
   int Refresh(platform::Window* window, int now);
 
   int Draw(platform::Window* window, platform::Dc* dc);

@@ -45,13 +45,6 @@ std::string RangeCaption(int count) {
   return count >= 43 ? SuccessCaption(count, count) : SuccessCaption(count, count + 1);
 }
 
-void SetColors(platform::Window* window, Label& label, Color back, Color text) {
-  if (label.backColor == back && label.textColor == text) return;
-  label.backColor = back;
-  label.textColor = text;
-  label.Refresh(window, kLater);
-}
-
 }  // namespace
 
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet) {
@@ -85,12 +78,12 @@ void ShowSuccessRow(platform::Window* window, int count) {
 void ResetSuccessPanel(platform::Window* window, int resetTexts) {
   for (int i = 0; i < kPayLabel; ++i) {
     Label& label = successesTable[i];
-    SetColors(window, label, kPanelBlue, label.textColor);
+    label.SetColors(kPanelBlue, label.textColor, window);
     if (resetTexts != 1 || i == 0) continue;
     const std::string initial = SuccessCaption(kSuccessRowLow[i - 1], kSuccessRowHigh[i - 1]);
     // A caption scrolled in the last game must be shown as restored, not only stored.
     if (label.text != initial) label.SetText(initial.c_str(), window);
   }
   for (int r = 1; r <= kSuccessRows; ++r)
-    SetColors(window, successesTable[kPayLabel + r], kRed, kWhite);
+    successesTable[kPayLabel + r].SetColors(kRed, kWhite, window);
 }

@@ -1,5 +1,7 @@
 #include "core/flow/payout.h"
 
+#include "core/counts.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -45,19 +47,6 @@ int SpecialBonusRow(int category) {
   }
 }
 
-std::int32_t ClampToCount(std::int64_t value) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(
-      value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
-}
-
-// Sets the colours and says whether anything changed, so unchanged labels are not repainted.
-bool Recolour(Label& label, Color back, Color text) {
-  const bool changed = label.backColor != back || label.textColor != text;
-  label.backColor = back;
-  label.textColor = text;
-  return changed;
-}
-
 void ShowLabel(Label& label, int visible, platform::Window* window) {
   label.SetVisible(visible, window, kLater);
 }
@@ -67,7 +56,7 @@ void ShowLabel(Label& label, int visible, platform::Window* window) {
 void ShowSpecialPays(platform::Window* window, std::int32_t bet) {
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
     specialBonusPanel[kPayColumn + r].SetNumber(
-        ClampToCount(std::int64_t{specialBonus[r - 1].pay} * bet), window);
+        SaturatedCount(std::int64_t{specialBonus[r - 1].pay} * bet), window);
   }
 }
 
@@ -75,18 +64,14 @@ void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
   for (int r = 0; r <= kSpecialBonusRows; ++r) {
     Label& name = specialBonusPanel[kNameColumn + r];
     const Color text = resetHits == 1 ? kWhite : name.textColor;
-    if (Recolour(name, kPanelBlue, text)) name.Refresh(window, kLater);
+    name.SetColors(kPanelBlue, text, window);
   }
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
     Label& pay = specialBonusPanel[kPayColumn + r];
-    if (Recolour(pay, kRed, kWhite)) pay.Refresh(window, kLater);
+    pay.SetColors(kRed, kWhite, window);
     Label& hits = specialBonusPanel[kHitsColumn + r];
-    const bool recoloured = Recolour(hits, kPanelBlue, kWhite);
-    if (resetHits == 1) {
-      hits.SetNumber(specialBonus[r - 1].hits, window);
-    } else if (recoloured) {
-      hits.Refresh(window, kLater);
-    }
+    hits.SetColors(kPanelBlue, kWhite, window);
+    if (resetHits == 1) hits.SetNumber(specialBonus[r - 1].hits, window);
   }
 }
 
@@ -94,10 +79,10 @@ void RecordHit(platform::Window* window, int category, int playable) {
   const int row = SpecialBonusRow(category);
   if (row == 0) return;
   Label& name = specialBonusPanel[kNameColumn + row];
-  Recolour(name, kRed, kYellow);
+  name.SetColors(kRed, kYellow, nullptr);
   name.Refresh(window, kLater);
   Label& pay = specialBonusPanel[kPayColumn + row];
-  Recolour(pay, kWhite, kRed);
+  pay.SetColors(kWhite, kRed, nullptr);
   pay.Refresh(window, kLater);
   SpecialBonusEntry& entry = specialBonus[row - 1];
   ++entry.hits;
@@ -113,8 +98,8 @@ std::int32_t ComputeWin(int succeeded, GameState& state) {
   std::int64_t special = 0;
   for (const SpecialBonusEntry& entry : specialBonus)
     special += std::int64_t{entry.hits} * entry.pay * state.bet;
-  state.specialBonusPay = ClampToCount(special);
-  state.win = ClampToCount(std::int64_t{state.cardBonusPay} + state.specialBonusPay);
+  state.specialBonusPay = SaturatedCount(special);
+  state.win = SaturatedCount(std::int64_t{state.cardBonusPay} + state.specialBonusPay);
   return state.win;
 }
 
@@ -143,8 +128,8 @@ void Collect(platform::Window* window) {
     const std::int64_t paid = std::int64_t{gameState.win} + gameState.saved;
     gameState.credits = AddCredits(gameState.credits, paid);
     ClearGameMeters(gameState);
-    ShowPaid(window, ClampToCount(paid));
-    ShowGameOver(window, ClampToCount(paid), gameState.credits);
+    ShowPaid(window, SaturatedCount(paid));
+    ShowGameOver(window, SaturatedCount(paid), gameState.credits);
     UpdateBetButtons(gameState);
     platform::InvalidateRect(window, nullptr, true);
   }

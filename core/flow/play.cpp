@@ -1,5 +1,7 @@
 #include "core/flow/play.h"
 
+#include "core/counts.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -27,9 +29,7 @@ platform::Window* GameWindow() {
 
 void SetTrackerColor(platform::Window* window, const Card& card, Color color) {
   const int cell = GridIndex(card);
-  if (cell < 0 || cardTracker[cell].textColor == color) return;
-  cardTracker[cell].textColor = color;
-  cardTracker[cell].Refresh(window, kLater);
+  if (cell >= 0) cardTracker[cell].SetColors(cardTracker[cell].backColor, color, window);
 }
 
 void ShowWager(platform::Window* window) {
@@ -55,8 +55,7 @@ std::int32_t AddCredits(std::int32_t credits, std::int64_t amount) {
   constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
   constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
   // Clamping the amount first keeps the sum itself from overflowing.
-  const std::int64_t sum = credits + std::clamp(amount, 2 * kLow, 2 * kHigh);
-  return static_cast<std::int32_t>(std::clamp(sum, kLow, kHigh));
+  return SaturatedCount(credits + std::clamp(amount, 2 * kLow, 2 * kHigh));
 }
 
 void ClearGameMeters(GameState& state) {
@@ -140,11 +139,8 @@ void NewGameReset(platform::Window* window) {
   ResetSpecialBonusPanel(window, kResetHits);
   CountCardSucceeded(emptyCard);
 
-  for (Label& cell : cardTracker) {
-    if (cell.textColor == kWhite) continue;
-    cell.textColor = kWhite;
-    cell.Refresh(window, kLater);
-  }
+  for (Label& cell : cardTracker)
+    cell.SetColors(cell.backColor, kWhite, window);
   pileMarker.color = kPanelBlue;
   cardTrackerFrame.Refresh(window, kNow);
 
