@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "core/counts.h"
+
 inline constexpr int kFullDeckCards = 52;
 
 // Coins per coin wagered for 1..52 cards succeeded.
@@ -22,6 +24,5 @@ constexpr int CardBonusFactor(int count) {
 // Saturates at the largest count instead of wrapping.
 constexpr std::int32_t CardBonus(int count, std::int32_t bet) {
   if (bet < 1 || count < 0 || count > kFullDeckCards) return 0;
-  const std::int64_t coins = static_cast<std::int64_t>(CardBonusFactor(count)) * bet;
-  return coins > INT32_MAX ? INT32_MAX : static_cast<std::int32_t>(coins);
+  return SaturatedCount(static_cast<std::int64_t>(CardBonusFactor(count)) * bet);
 }
