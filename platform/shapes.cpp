@@ -138,33 +138,21 @@ void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, in
   }
   // On a denser surface the line steps through device pixels, as wide as a pixel of the program,
   // so that a slope comes out finer than the program's pixels doubled.
-  const int scale = static_cast<int>(std::lround(out.ratio()));
-  if (scale > 1 && std::abs(out.ratio() - scale) < 1e-6) {
-    const Point from{a.x * scale, a.y * scale}, to{b.x * scale, b.y * scale};
-    const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
-    const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
-    int err = dx + dy, substep = 0;
-    for (int x = from.x, y = from.y; x != to.x || y != to.y;) {
-      if (DashOn(pen.log.style, step)) out.PlotDevice(x, y, scale, colour);
-      if (++substep == scale) substep = 0, ++step;
-      const int e2 = 2 * err;
-      if (e2 >= dy) {
-        err += dy;
-        x += sx;
-      }
-      if (e2 <= dx) {
-        err += dx;
-        y += sy;
+  const int rounded = static_cast<int>(std::lround(out.ratio()));
+  const int scale = rounded > 1 && std::abs(out.ratio() - rounded) < 1e-6 ? rounded : 1;
+  const Point from{a.x * scale, a.y * scale}, to{b.x * scale, b.y * scale};
+  const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+  const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
+  int err = dx + dy, substep = 0;
+  for (int x = from.x, y = from.y; x != to.x || y != to.y;) {
+    if (DashOn(pen.log.style, step)) {
+      if (scale == 1) {
+        out.Plot(x, y, colour);
+      } else {
+        out.PlotDevice(x, y, scale, colour);
       }
     }
-    return;
-  }
-  const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-  const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-  int err = dx + dy;
-  int x = a.x, y = a.y;
-  while (x != b.x || y != b.y) {
-    if (DashOn(pen.log.style, step++)) out.Plot(x, y, colour);
+    if (++substep == scale) substep = 0, ++step;
     const int e2 = 2 * err;
     if (e2 >= dy) {
       err += dy;
