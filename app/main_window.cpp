@@ -2,6 +2,7 @@
 
 #include "app/commands.h"
 #include "app/layout.h"
+#include "core/flow/credits.h"
 #include "core/flow/play.h"
 #include "core/flow/sound.h"
 #include "core/game_state.h"

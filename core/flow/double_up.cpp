@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "core/evaluate.h"
+#include "core/flow/credits.h"
 #include "core/flow/payout.h"
-#include "core/flow/play.h"
 #include "core/flow/sound.h"
 #include "core/sounds.h"
 #include "core/timing.h"
@@ -172,11 +172,6 @@ void ResolveDouble(platform::Window* window, int pick) {
     SendSound(window, kSoundPush, kPlayToEnd);
     StartDoubleTurn(window);
   } else {
-    const std::int32_t paid = gameState.saved;
-    gameState.credits = AddCredits(gameState.credits, paid);
-    ClearGameMeters(gameState);
-    ShowPaid(window, paid);
-    ShowGameOver(window, paid, gameState.credits);
-    UpdateBetButtons(gameState);
+    PayOutAndEnd(window, gameState.saved);
   }
 }

@@ -1,14 +1,11 @@
 #include "core/flow/payout.h"
 
-#include "core/counts.h"
-
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
+#include "core/counts.h"
 #include "core/evaluate.h"
 #include "core/flow/card_bonus.h"
-#include "core/flow/play.h"
+#include "core/flow/credits.h"
 #include "core/flow/sound.h"
 #include "core/sounds.h"
 #include "core/timing.h"
@@ -125,12 +122,7 @@ void ShowCongratulations(platform::Window* window, int on) {
 void Collect(platform::Window* window) {
   if (congratulationsMessage.visible == 1) ShowCongratulations(window, 0);
   if (gameState.win != 0) {
-    const std::int64_t paid = std::int64_t{gameState.win} + gameState.saved;
-    gameState.credits = AddCredits(gameState.credits, paid);
-    ClearGameMeters(gameState);
-    ShowPaid(window, SaturatedCount(paid));
-    ShowGameOver(window, SaturatedCount(paid), gameState.credits);
-    UpdateBetButtons(gameState);
+    PayOutAndEnd(window, std::int64_t{gameState.win} + gameState.saved);
     platform::InvalidateRect(window, nullptr, true);
   }
   if (doubleMode == 1) {
@@ -141,29 +133,4 @@ void Collect(platform::Window* window) {
     }
     platform::InvalidateRect(window, nullptr, true);
   }
-}
-
-void ShowPaid(platform::Window* window, std::int32_t paid) {
-  collectableValue.SetNumber(paid, window);
-  ShowLabel(winCaption, kShown, window);
-  winMeter.SetNumber(paid, window);
-  ShowLabel(winMeter, kShown, window);
-  ShowLabel(saveCaption, kHidden, window);
-  ShowLabel(saveMeter, kHidden, window);
-  ShowLabel(paidCaption, kShown, window);
-  paidMeter.SetNumber(paid, window);
-  ShowLabel(paidMeter, kShown, window);
-  ShowLabel(doubleRulesNotice, kHidden, window);
-  platform::UpdateWindow(window);
-}
-
-void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits) {
-  for (SpecialBonusEntry& entry : specialBonus)
-    entry.hits = 0;
-  gameOverMessage.SetVisible(kShown, window, kNow);
-  creditsMeter.SetNumber(credits, window);
-  platform::EnableWindow(collectButton, false);
-  platform::EnableWindow(dealDrawButton, false);
-  platform::EnableWindow(halfDoubleButton, false);
-  if (paid > 0) SendSound(window, kSoundPaid, kPlayToEnd);
 }

@@ -25,7 +25,3 @@ void ShowCongratulations(platform::Window* window, int on);
 // Pays win and saved into the credits and clears the game's meters; on COLLECT, a new wager, or
 // a forced collect.
 void Collect(platform::Window* window);
-// The paid amount in the meters after a collect.
-void ShowPaid(platform::Window* window, std::int32_t paid);
-// "GAME OVER", the credits, and the buttons of a finished game; at its end.
-void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits);

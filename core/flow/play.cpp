@@ -1,12 +1,8 @@
 #include "core/flow/play.h"
 
-#include "core/counts.h"
-
-#include <algorithm>
-#include <limits>
-
 #include "core/evaluate.h"
 #include "core/flow/card_bonus.h"
+#include "core/flow/credits.h"
 #include "core/flow/double_up.h"
 #include "core/flow/payout.h"
 #include "core/flow/sound.h"
@@ -50,40 +46,6 @@ void AutoDeal(platform::Window* window, unsigned timerId) {
 }
 
 }  // namespace
-
-std::int32_t AddCredits(std::int32_t credits, std::int64_t amount) {
-  constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
-  // Clamping the amount first keeps the sum itself from overflowing.
-  return SaturatedCount(credits + std::clamp(amount, 2 * kLow, 2 * kHigh));
-}
-
-void ClearGameMeters(GameState& state) {
-  state.bet = 0;
-  state.doubleTurn = 0;
-  state.win = 0;
-  state.saved = 0;
-  state.cardBonusPay = 0;
-  state.specialBonusPay = 0;
-}
-
-void UpdateBetButtons(const GameState& state) {
-  if (state.credits >= 1) {
-    platform::EnableWindow(oneBetButton, true);
-    platform::SetFocus(oneBetButton);
-    if (state.lastBet >= 1 && state.credits >= state.lastBet) {
-      platform::EnableWindow(repeatBetButton, true);
-      platform::SetFocus(repeatBetButton);
-    } else if (state.credits < state.lastBet - state.bet) {
-      // Another player's credits may not cover what REPEAT BET would add to the wager.
-      platform::EnableWindow(repeatBetButton, false);
-    }
-    return;
-  }
-  platform::SetFocus(state.bet >= 1 ? dealDrawButton : quitButton);
-  platform::EnableWindow(oneBetButton, false);
-  platform::EnableWindow(repeatBetButton, false);
-}
 
 void PlaceCoin(platform::Window* window) {
   if (doubleMode == 1) Collect(window);
@@ -250,9 +212,10 @@ void EndGame(platform::Window* window) {
     return;
   }
 
-  ShowGameOver(window, 0, gameState.credits);
+  // Nothing won: whatever the meters hold goes back to the credits, without a payment shown.
   gameState.credits =
       AddCredits(gameState.credits, static_cast<std::int64_t>(gameState.saved) + gameState.win);
   ClearGameMeters(gameState);
+  ShowGameOver(window, 0, gameState.credits);
   UpdateBetButtons(gameState);
 }

@@ -7,14 +7,6 @@
 #include "core/game_state.h"
 #include "platform/window.h"
 
-// Saturates at the largest count instead of wrapping.
-std::int32_t AddCredits(std::int32_t credits, std::int64_t amount);
-
-// After a game or a payment: the wager, the double-up and the win are cleared; lastBet stays.
-void ClearGameMeters(GameState& state);
-
-// Enables " 1 BET" and "REPEAT BET" as the credits allow and places the keyboard focus.
-void UpdateBetButtons(const GameState& state);
 // " 1 BET": one coin from the credits to the wager; the first coin clears the hand, the tenth
 // deals.
 void PlaceCoin(platform::Window* window);

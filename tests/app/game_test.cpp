@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "core/flow/card_bonus.h"
+#include "core/flow/credits.h"
 #include "core/flow/play.h"
 #include "platform/gdi.h"
 #include "platform/image.h"
