@@ -6,7 +6,7 @@
 // The window system's first private message number is 1024.
 inline constexpr unsigned MSG_FLIP_BACK_DONE = 1025;
 inline constexpr unsigned MSG_CARD_ARRIVED = 1026;   // wParam = hand card window index
-inline constexpr unsigned MSG_PLAY_SOUND = 1027;     // wParam = sound id + 256 x play flags
+inline constexpr unsigned MSG_PLAY_SOUND = 1027;     // wParam: EncodeSoundRequest (core/sounds.h)
 inline constexpr unsigned MSG_PLAYER_CHOSEN = 1028;  // lParam = address of the SettingsBlock
 
 inline constexpr int AUTO_DEAL_TIMER = 106;

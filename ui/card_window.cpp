@@ -232,7 +232,7 @@ void FlipToBackStep(platform::Window* window, unsigned timerId) {
   if (!FindCardWindow(window, &i) || !IsHandIndex(i) || mainWindow == nullptr) return;
   if (i == 0) {
     platform::PostMessage(mainWindow, MSG_PLAY_SOUND,
-                          static_cast<platform::WParam>(kSoundTurnToBack + 256 * kPlayNoWait), 0);
+                          EncodeSoundRequest(kSoundTurnToBack, kPlayNoWait), 0);
   }
   handSlots[i] = &backCard;
   if (i != kHandSize - 1) {

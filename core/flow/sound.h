@@ -5,7 +5,7 @@
 
 // Plays sound id with the play flags when the Sound option is exactly 1.
 void PlaySoundResource(int soundId, unsigned playFlags, int soundOption);
-// MSG_PLAY_SOUND with wParam = id + 256 x flags, posted (played when the loop reaches it) or sent.
+// MSG_PLAY_SOUND with the request in its wParam, posted (played when the loop reaches it) or sent.
 void PostSound(platform::Window* mainWindow, int soundId, unsigned playFlags);
 void SendSound(platform::Window* mainWindow, int soundId, unsigned playFlags);
 // The handler of MSG_PLAY_SOUND.
