@@ -1,20 +1,11 @@
 #pragma once
-// Every label of the main window, grouped by the screen area it makes up, and the colours of the
-// panels. The layouts live in ui/panels.h and ui/message_panels.h.
+// Every label of the main window, grouped by the screen area it makes up. The layouts live in
+// ui/panels.h and ui/message_panels.h, the colours in ui/palette.h.
 
 #include <span>
 
+#include "core/game_state.h"
 #include "ui/label.h"
-
-inline constexpr Color kPanelBlue = platform::Rgb(0, 0, 192);
-inline constexpr Color kRed = platform::Rgb(255, 0, 0);
-inline constexpr Color kWhite = platform::Rgb(255, 255, 255);
-inline constexpr Color kYellow = platform::Rgb(255, 255, 0);
-inline constexpr Color kCyan = platform::Rgb(0, 255, 255);
-inline constexpr Color kBlack = platform::Rgb(0, 0, 0);
-inline constexpr Color kGrey = platform::Rgb(128, 128, 128);
-inline constexpr Color kLightGrey = platform::Rgb(192, 192, 192);
-inline constexpr Color kGreen = platform::Rgb(0, 255, 0);
 
 inline constexpr int kSuccessesLabels = 16;
 inline constexpr int kSuccessRows = 7;
@@ -24,10 +15,22 @@ inline constexpr int kCardCaptions = 10;
 inline constexpr int kCoinsCaptions = 3;
 inline constexpr int kTitleBars = 2;
 
-// Card-count bonus table: 0 heading, 1..7 row captions, 8 heading, 9..15 pays of rows 1..7.
+// The pay tables are laid out by column: a column's heading at its index, the label of row r
+// (from 1) at index + r.
+// Card-count bonus table: the card counts, then their pays.
+inline constexpr int kSuccessCountColumn = 0;
+inline constexpr int kSuccessPayColumn = 8;
 extern Label successesTable[kSuccessesLabels];
-// Special-bonus table: 0 heading, 1..5 hand names, 6 heading, 7..11 pays, 12 heading, 13..17 hits.
+// Special-bonus table: the hand names, their pays for the wager, and their hits.
+inline constexpr int kSpecialNameColumn = 0;
+inline constexpr int kSpecialPayColumn = 6;
+inline constexpr int kSpecialHitsColumn = 12;
 extern Label specialBonusPanel[kSpecialBonusLabels];
+static_assert(kSuccessPayColumn == kSuccessCountColumn + kSuccessRows + 1 &&
+              kSuccessesLabels == kSuccessPayColumn + kSuccessRows + 1);
+static_assert(kSpecialPayColumn == kSpecialNameColumn + kSpecialBonusRows + 1 &&
+              kSpecialHitsColumn == kSpecialPayColumn + kSpecialBonusRows + 1 &&
+              kSpecialBonusLabels == kSpecialHitsColumn + kSpecialBonusRows + 1);
 extern Label cardTrackerFrame;
 extern Label cardTracker[kTrackerCells];  // indexed by GridIndex
 

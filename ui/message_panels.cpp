@@ -1,6 +1,7 @@
 #include "ui/message_panels.h"
 
 #include "ui/labels.h"
+#include "ui/palette.h"
 
 namespace {
 

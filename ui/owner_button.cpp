@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 #include "ui/pile_marker.h"
 
 namespace {
@@ -44,7 +45,7 @@ platform::LogPen TablePen() {
 
 int DrawCountTableFrame(platform::Window* window, platform::Dc* dc) {
   if (!window || !dc) return 0;
-  const Rect& a = successesTable[0].rect;
+  const Rect& a = successesTable[kSuccessCountColumn].rect;
   const Rect& z = successesTable[kSuccessesLabels - 1].rect;
   DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
   const bool ok =
@@ -55,8 +56,8 @@ int DrawCountTableFrame(platform::Window* window, platform::Dc* dc) {
 
 int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc) {
   if (!window || !dc) return 0;
-  const Rect& a = specialBonusPanel[0].rect;
-  const Rect& pays = specialBonusPanel[6].rect;
+  const Rect& a = specialBonusPanel[kSpecialNameColumn].rect;
+  const Rect& pays = specialBonusPanel[kSpecialPayColumn].rect;
   const Rect& z = specialBonusPanel[kSpecialBonusLabels - 1].rect;
   DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
   const bool ok = tools.ready() &&

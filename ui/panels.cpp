@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 #include "ui/pile_marker.h"
 
 namespace {
@@ -47,26 +48,26 @@ std::string SuccessCaption(int low, int high) {
 }
 
 int LayoutSuccessesTable(platform::Window* /*window*/) {
-  Label& heading = successesTable[0];
+  Label& heading = successesTable[kSuccessCountColumn];
   Place(heading, {11, 10, 151, 23}, 1);
   heading.font = MakeFontSpec(2);
   heading.textFormat = kCentred;
   Colour(heading, kPanelBlue, kPanelBlue, kWhite);
   heading.SetText("S U C C E S S E S");
 
-  Label& payHeading = successesTable[8];
+  Label& payHeading = successesTable[kSuccessPayColumn];
   payHeading.Assign(heading);
   Place(payHeading, {heading.rect.right + 1, heading.rect.top, 212, heading.rect.bottom}, 1);
   payHeading.SetText("P A Y S");
 
   for (int row = 1; row <= kSuccessRows; ++row) {
     const int top = RowTop(heading, row);
-    Label& caption = successesTable[row];
+    Label& caption = successesTable[kSuccessCountColumn + row];
     caption.Assign(heading);
     caption.MoveTopTo(top);
     caption.SetText(SuccessCaption(kSuccessRowLow[row - 1], kSuccessRowHigh[row - 1]).c_str());
 
-    Label& pay = successesTable[8 + row];
+    Label& pay = successesTable[kSuccessPayColumn + row];
     pay.Assign(payHeading);
     pay.MoveTopTo(top);
     Colour(pay, kRed, kRed, kWhite);
@@ -78,38 +79,38 @@ int LayoutSuccessesTable(platform::Window* /*window*/) {
 int LayoutSpecialBonusPanel(platform::Window* window) {
   const int x0 = platform::GetClientRect(window).right - 210;
 
-  Label& heading = specialBonusPanel[0];
+  Label& heading = specialBonusPanel[kSpecialNameColumn];
   Place(heading, {x0, 10, x0 + 109, 22}, 1);
   heading.font = MakeFontSpec(3);
   heading.textFormat = kCentred;
   Colour(heading, kPanelBlue, kPanelBlue, kWhite);
   heading.SetText("SPECIAL BONUS");
 
-  Label& paysHeading = specialBonusPanel[6];
+  Label& paysHeading = specialBonusPanel[kSpecialPayColumn];
   paysHeading.Assign(heading);
   Place(paysHeading, {heading.rect.right + 1, 10, heading.rect.right + 45, 22}, 1);
   paysHeading.SetText("PAYS");
 
-  Label& hitsHeading = specialBonusPanel[12];
+  Label& hitsHeading = specialBonusPanel[kSpecialHitsColumn];
   hitsHeading.Assign(paysHeading);
   hitsHeading.MoveLeftTo(paysHeading.rect.right + 1);
   hitsHeading.SetText("HITS");
 
   for (int row = 1; row <= kSpecialBonusRows; ++row) {
     const int top = RowTop(heading, row);
-    Label& name = specialBonusPanel[row];
+    Label& name = specialBonusPanel[kSpecialNameColumn + row];
     name.Assign(heading);
     name.MoveTopTo(top);
     name.textFormat = kLeftCentred;
     name.SetText(kHandNames[row - 1]);
 
-    Label& pay = specialBonusPanel[6 + row];
+    Label& pay = specialBonusPanel[kSpecialPayColumn + row];
     pay.Assign(paysHeading);
     pay.MoveTopTo(top);
     Colour(pay, kRed, kRed, kWhite);
     pay.SetNumber(specialBonus[row - 1].pay, nullptr);
 
-    Label& hits = specialBonusPanel[12 + row];
+    Label& hits = specialBonusPanel[kSpecialHitsColumn + row];
     hits.Assign(hitsHeading);
     hits.MoveTopTo(top);
     hits.textFormat = kRightCentred;
@@ -119,8 +120,8 @@ int LayoutSpecialBonusPanel(platform::Window* window) {
 }
 
 int LayoutCardTrackerFrame() {
-  const Rect& lastName = specialBonusPanel[5].rect;
-  const Rect& lastHits = specialBonusPanel[17].rect;
+  const Rect& lastName = specialBonusPanel[kSpecialNameColumn + kSpecialBonusRows].rect;
+  const Rect& lastHits = specialBonusPanel[kSpecialHitsColumn + kSpecialBonusRows].rect;
   Label& frame = cardTrackerFrame;
   frame.rect = {lastName.left - 1, lastName.bottom + 5, lastHits.right + 1, lastName.bottom + 68};
   frame.textRect = frame.rect;
@@ -175,7 +176,7 @@ int LayoutSucceededBox() {
 }
 
 int LayoutSucceededMeter() {
-  const Rect& payColumn = successesTable[15].rect;
+  const Rect& payColumn = successesTable[kSuccessPayColumn + kSuccessRows].rect;
   const Rect& box = succeededFrame.rect;
   Label& meter = succeededMeter;
   Place(meter, {payColumn.left - 1, box.top, payColumn.right + 1, box.bottom}, 5);

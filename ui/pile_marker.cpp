@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/labels.h"
+#include "ui/palette.h"
 
 PileMarker pileMarker;
 

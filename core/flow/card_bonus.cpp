@@ -4,11 +4,11 @@
 
 #include "core/game_state.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 #include "ui/panels.h"
 
 namespace {
 
-constexpr int kPayLabel = 8;  // pay label of row r is kPayLabel + r
 constexpr int kScrollRow = 2;
 
 // The row a count highlights, or 0 when the count starts no new range.
@@ -49,7 +49,8 @@ std::string RangeCaption(int count) {
 
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet) {
   for (int row = 1; row <= kSuccessRows; ++row)
-    successesTable[kPayLabel + row].SetNumber(CardBonus(kSuccessRowLow[row - 1], bet), window);
+    successesTable[kSuccessPayColumn + row].SetNumber(CardBonus(kSuccessRowLow[row - 1], bet),
+                                                      window);
 }
 
 void ShowSuccessRow(platform::Window* window, int count) {
@@ -59,15 +60,18 @@ void ShowSuccessRow(platform::Window* window, int count) {
 
   if (row == kScrollRow && count != 26) {
     for (int r = kSuccessRows; r > kScrollRow; --r) {
-      successesTable[r].SetText(successesTable[r - 1].text.c_str(), window);
-      successesTable[kPayLabel + r].SetText(successesTable[kPayLabel + r - 1].text.c_str(), window);
+      successesTable[kSuccessCountColumn + r].SetText(
+          successesTable[kSuccessCountColumn + r - 1].text.c_str(), window);
+      successesTable[kSuccessPayColumn + r].SetText(
+          successesTable[kSuccessPayColumn + r - 1].text.c_str(), window);
     }
-    successesTable[kPayLabel + kScrollRow].SetNumber(CardBonus(count, gameState.bet), window);
-    successesTable[kScrollRow].SetText(RangeCaption(count).c_str(), window);
+    successesTable[kSuccessPayColumn + kScrollRow].SetNumber(CardBonus(count, gameState.bet),
+                                                             window);
+    successesTable[kSuccessCountColumn + kScrollRow].SetText(RangeCaption(count).c_str(), window);
   }
 
-  Label& caption = successesTable[row];
-  Label& pay = successesTable[kPayLabel + row];
+  Label& caption = successesTable[kSuccessCountColumn + row];
+  Label& pay = successesTable[kSuccessPayColumn + row];
   caption.backColor = kRed;
   pay.backColor = kWhite;
   pay.textColor = kRed;
@@ -76,14 +80,14 @@ void ShowSuccessRow(platform::Window* window, int count) {
 }
 
 void ResetSuccessPanel(platform::Window* window, int resetTexts) {
-  for (int i = 0; i < kPayLabel; ++i) {
-    Label& label = successesTable[i];
+  for (int r = 0; r <= kSuccessRows; ++r) {
+    Label& label = successesTable[kSuccessCountColumn + r];
     label.SetColors(kPanelBlue, label.textColor, window);
-    if (resetTexts != 1 || i == 0) continue;
-    const std::string initial = SuccessCaption(kSuccessRowLow[i - 1], kSuccessRowHigh[i - 1]);
+    if (resetTexts != 1 || r == 0) continue;
+    const std::string initial = SuccessCaption(kSuccessRowLow[r - 1], kSuccessRowHigh[r - 1]);
     // A caption scrolled in the last game must be shown as restored, not only stored.
     if (label.text != initial) label.SetText(initial.c_str(), window);
   }
   for (int r = 1; r <= kSuccessRows; ++r)
-    successesTable[kPayLabel + r].SetColors(kRed, kWhite, window);
+    successesTable[kSuccessPayColumn + r].SetColors(kRed, kWhite, window);
 }

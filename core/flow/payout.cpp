@@ -13,13 +13,9 @@
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 
 namespace {
-
-// Columns of specialBonusPanel: hand names at 1..5, pays at 7..11, hits at 13..17.
-constexpr int kNameColumn = 0;
-constexpr int kPayColumn = 6;
-constexpr int kHitsColumn = 12;
 
 constexpr int kRowSounds[kSpecialBonusRows] = {kSoundRoyalFlush, kSoundStraightFlush,
                                                kSoundFourOfAKind, kSoundFullHouse, kSoundFlush};
@@ -52,21 +48,21 @@ void ShowLabel(Label& label, int visible, platform::Window* window) {
 
 void ShowSpecialPays(platform::Window* window, std::int32_t bet) {
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
-    specialBonusPanel[kPayColumn + r].SetNumber(
+    specialBonusPanel[kSpecialPayColumn + r].SetNumber(
         SaturatedCount(std::int64_t{specialBonus[r - 1].pay} * bet), window);
   }
 }
 
 void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
   for (int r = 0; r <= kSpecialBonusRows; ++r) {
-    Label& name = specialBonusPanel[kNameColumn + r];
+    Label& name = specialBonusPanel[kSpecialNameColumn + r];
     const Color text = resetHits == 1 ? kWhite : name.textColor;
     name.SetColors(kPanelBlue, text, window);
   }
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
-    Label& pay = specialBonusPanel[kPayColumn + r];
+    Label& pay = specialBonusPanel[kSpecialPayColumn + r];
     pay.SetColors(kRed, kWhite, window);
-    Label& hits = specialBonusPanel[kHitsColumn + r];
+    Label& hits = specialBonusPanel[kSpecialHitsColumn + r];
     hits.SetColors(kPanelBlue, kWhite, window);
     if (resetHits == 1) hits.SetNumber(specialBonus[r - 1].hits, window);
   }
@@ -75,15 +71,15 @@ void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
 void RecordHit(platform::Window* window, int category, int playable) {
   const int row = SpecialBonusRow(category);
   if (row == 0) return;
-  Label& name = specialBonusPanel[kNameColumn + row];
+  Label& name = specialBonusPanel[kSpecialNameColumn + row];
   name.SetColors(kRed, kYellow, nullptr);
   name.Refresh(window, kLater);
-  Label& pay = specialBonusPanel[kPayColumn + row];
+  Label& pay = specialBonusPanel[kSpecialPayColumn + row];
   pay.SetColors(kWhite, kRed, nullptr);
   pay.Refresh(window, kLater);
   SpecialBonusEntry& entry = specialBonus[row - 1];
   ++entry.hits;
-  specialBonusPanel[kHitsColumn + row].SetNumber(entry.hits, window);
+  specialBonusPanel[kSpecialHitsColumn + row].SetNumber(entry.hits, window);
   platform::UpdateWindow(window);
   // The last hit of a game finishes before the end of the game is shown.
   PlaySoundResource(kRowSounds[row - 1], playable > 0 ? kPlayNoWait : kPlayToEnd,

@@ -14,6 +14,7 @@
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 #include "ui/pile_marker.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "tests/app/game_driver.h"
 #include "ui/command_buttons.h"
+#include "ui/palette.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ TEST_F(GameTest, AFullDeckIsCelebratedUntilTheNextTurn) {
     Act(selectButtons[model.FirstPlayable()]);
   ASSERT_EQ(model.count, 52);
   EXPECT_EQ(bonusCardsCaption.text, "52  CARDS W/BONUS");
-  EXPECT_EQ(successesTable[1].backColor, kRed);
+  EXPECT_EQ(successesTable[kSuccessCountColumn + 1].backColor, kRed);
   const auto celebrated =
       std::find_if(sounds.begin(), sounds.end(), [](const SoundEvent& s) { return s.id == 129; });
   EXPECT_TRUE(celebrated + 1 < sounds.end() && celebrated[1].id == 125);

@@ -24,6 +24,7 @@
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
 #include "ui/labels.h"
+#include "ui/palette.h"
 
 using platform::Window;
 
@@ -366,7 +367,8 @@ class GameTest : public ProgramTest {
       // From 10 cards on a SUCCESSES row is lit, the one showing what they pay.
       const int lit = LitRow();
       const int pays = rules::CardBonusFactor(model.count) * model.bet;
-      EXPECT_EQ(lit > 0 ? successesTable[8 + lit].text : "-", pays > 0 ? std::to_string(pays) : "-")
+      EXPECT_EQ(lit > 0 ? successesTable[kSuccessPayColumn + lit].text : "-",
+                pays > 0 ? std::to_string(pays) : "-")
           << model.count << " cards in" << trail;
     }
     EXPECT_TRUE(!model.Focus() || platform::GetFocus() == model.Focus()) << "focus in" << trail;
@@ -380,7 +382,7 @@ class GameTest : public ProgramTest {
 
   static int LitRow() {
     for (int row = 1; row <= 7; ++row)
-      if (successesTable[row].backColor == kRed) return row;
+      if (successesTable[kSuccessCountColumn + row].backColor == kRed) return row;
     return 0;
   }
   int Heard(int id, unsigned flags) const {

@@ -12,6 +12,7 @@
 #include "settings/players.h"
 #include "tests/app/game_driver.h"
 #include "ui/command_buttons.h"
+#include "ui/palette.h"
 #include "ui/panels.h"
 #include "ui/pile_marker.h"
 
@@ -65,10 +66,10 @@ TEST_F(GameTest, TheCanonicalDeckIsPlayedOutByTheRulesAndPaysWhatItsHandsMade) {
   ASSERT_EQ(t.count, 49);
   ASSERT_EQ(t.Win(), 102);
   // The SUCCESSES table has scrolled to 49 cards, and the pays with it.
-  EXPECT_EQ(successesTable[2].text, SuccessCaption(49, 49));
+  EXPECT_EQ(successesTable[kSuccessCountColumn + 2].text, SuccessCaption(49, 49));
   const char* const pays[] = {"100", "55", "50", "45", "40", "35", "30"};
   for (int row = 0; row < 7; ++row)
-    EXPECT_EQ(successesTable[9 + row].text, pays[row]) << row;
+    EXPECT_EQ(successesTable[kSuccessPayColumn + 1 + row].text, pays[row]) << row;
   EXPECT_EQ(bonusCardsCaption.text, "49  CARDS W/BONUS");
   EXPECT_TRUE(winMeter.text == "102" && bonusCardsValue.text == "102");
   // The deal; a card played, 49 times; a card shown, 5 dealt and 47 refilled; the tenth card; the
@@ -81,13 +82,16 @@ TEST_F(GameTest, TheCanonicalDeckIsPlayedOutByTheRulesAndPaysWhatItsHandsMade) {
 
   // The next game starts on a clean SUCCESSES table, on the screen too.
   Bet(1);
-  EXPECT_TRUE(successesTable[7].text == SuccessCaption(10, 13) && LitRow() == 0);
+  EXPECT_TRUE(successesTable[kSuccessCountColumn + 7].text == SuccessCaption(10, 13) &&
+              LitRow() == 0);
   const Image shown = Screenshot(mainWindow);
   InvalidateRect(mainWindow, nullptr, true);
   UpdateWindow(mainWindow);
   const Image fresh = Screenshot(mainWindow);
-  const Rect table{successesTable[0].rect.left, successesTable[0].rect.top,
-                   successesTable[15].rect.right, successesTable[15].rect.bottom};
+  const Rect table{successesTable[kSuccessCountColumn].rect.left,
+                   successesTable[kSuccessCountColumn].rect.top,
+                   successesTable[kSuccessPayColumn + kSuccessRows].rect.right,
+                   successesTable[kSuccessPayColumn + kSuccessRows].rect.bottom};
   EXPECT_EQ(Differences(shown, table,
                         [&](int x, int y) { return fresh.Pixel(table.left + x, table.top + y); }),
             0);

@@ -8,6 +8,7 @@
 
 #include "platform/image.h"
 #include "tests/ui/screen_fixture.h"
+#include "ui/palette.h"
 
 using platform::Image;
 using platform::Rect;

@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "platform/image.h"
 #include "tests/ui/screen_fixture.h"
+#include "ui/palette.h"
 
 using platform::Image;
 using platform::Rect;

@@ -4,6 +4,7 @@
 
 #include "platform/image.h"
 #include "tests/ui/screen_fixture.h"
+#include "ui/palette.h"
 #include "ui/pile_marker.h"
 
 using platform::Image;

@@ -22,7 +22,7 @@ TEST_P(LayoutTest, RightHandPanelsFollowTheClientWidth) {
   // The pay tables, the succeeded box, the meter panel, the double-up screen (the painter tests
   // find the rest at their pixels).
   const std::tuple<const Label*, int, int, int, int> boxes[] = {
-      {&successesTable[1], 11, 24, 151, 37},
+      {&successesTable[kSuccessCountColumn + 1], 11, 24, 151, 37},
       {&cardTracker[51], 504 + d, 133, 516 + d, 145},
       {&succeededFrame, 10, 119, 130, 150},
       {&cardsCaption, 10, 139, 130, 149},
@@ -68,10 +68,10 @@ INSTANTIATE_TEST_SUITE_P(Widths, LayoutTest, testing::Values(544, 644, 700));
 TEST_F(ScreenTest, TextsAndStatesAtCreation) {
   Open(544);
   const std::pair<const Label*, const char*> texts[] = {
-      {&successesTable[7], "10    -    13  CARDS"},
-      {&successesTable[9], "100"},
-      {&specialBonusPanel[7], "200"},
-      {&specialBonusPanel[13], "0"},
+      {&successesTable[kSuccessCountColumn + 7], "10    -    13  CARDS"},
+      {&successesTable[kSuccessPayColumn + 1], "100"},
+      {&specialBonusPanel[kSpecialPayColumn + 1], "200"},
+      {&specialBonusPanel[kSpecialHitsColumn + 1], "0"},
       {&cardTracker[13 * 2 + 10], "J"},
       {&succeededMeter, "52"},
       {&cardCaptions[4], "SELECTABLE"},
@@ -94,11 +94,11 @@ TEST_F(ScreenTest, BackgroundColourReachesExactlyTheLabelsOnTheBackground) {
   for (const Label* label : labels)
     EXPECT_EQ(label->backColor, kTable);
 
-  const Color before = specialBonusPanel[7].backColor;
+  const Color before = specialBonusPanel[kSpecialPayColumn + 1].backColor;
   ApplyBackgroundColor(platform::Rgb(10, 20, 30));
-  EXPECT_EQ(
-      std::tuple(cardCaptions[0].backColor, doubleTitle.backColor, specialBonusPanel[7].backColor),
-      std::tuple(platform::Rgb(10, 20, 30), platform::Rgb(10, 20, 30), before));
+  EXPECT_EQ(std::tuple(cardCaptions[0].backColor, doubleTitle.backColor,
+                       specialBonusPanel[kSpecialPayColumn + 1].backColor),
+            std::tuple(platform::Rgb(10, 20, 30), platform::Rgb(10, 20, 30), before));
 }
 
 }  // namespace
