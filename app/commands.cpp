@@ -10,6 +10,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "platform/dialog.h"
+#include "platform/events.h"
 #include "settings/about_box.h"
 #include "settings/players.h"
 #include "settings/select_player.h"

@@ -8,6 +8,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"

@@ -12,6 +12,7 @@
 #include "core/game_state.h"
 #include "platform/app.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/gdi.h"
 #include "platform/instance.h"
 #include "settings/players.h"

@@ -10,6 +10,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
 #include "ui/card_window.h"

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "platform/events.h"
 #include "platform/gdi_objects.h"
 #include "platform/window_impl.h"
 

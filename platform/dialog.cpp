@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "platform/gdi_objects.h"
 #include "platform/window_impl.h"
 

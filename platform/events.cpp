@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/window_impl.h"
 
 namespace platform {

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/events.h"
 #include "platform/window_impl.h"
 
 namespace platform {

@@ -13,6 +13,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "platform/events.h"
 #include "platform/internal.h"
 #include "platform/window_impl.h"
 

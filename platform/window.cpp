@@ -17,6 +17,7 @@
 #include <cstring>
 #include <map>
 
+#include "platform/events.h"
 #include "platform/gdi_objects.h"
 #include "platform/window_impl.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 // Windows: classes with a handler and a background brush, top-level and child windows with
-// retained surfaces, invalidation, painting, input state, and the message queue and timers.
+// retained surfaces, invalidation, painting and input state. The message queue and timers that
+// deliver to them are in platform/events.h.
 
 #include <functional>
 #include <string>
@@ -13,7 +14,6 @@ class Window;  // opaque handle; lives from CreateWindow to DestroyWindow
 class Image;
 
 using WindowProc = std::function<LResult(Window*, unsigned msg, WParam, LParam)>;
-using TimerProc = std::function<void(Window*, unsigned id)>;
 
 struct WindowClass {
   std::string name;
@@ -97,40 +97,6 @@ bool GetUpdateRect(Window* window, Rect* rect);
 bool UpdateWindow(Window* window);
 
 LResult DefWindowProc(Window* window, unsigned msg, WParam wParam, LParam lParam);
-
-// --- Message queue and timers -------------------------------------------------------------------
-
-bool PostMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
-LResult SendMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
-void PostQuitMessage(int exitCode);
-bool QuitPosted();
-int QuitCode();
-
-// Arms a one-shot timer keyed by (window, id); arming again replaces the earlier one. When due it
-// calls the callback, or with no callback delivers WM_TIMER (wParam = id) to the window. It fires
-// once; killing it afterwards is harmless.
-bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback = {});
-bool KillTimer(Window* window, unsigned id);
-bool HasTimer(Window* window, unsigned id);
-
-// Dispatches one thing in this order: the oldest posted message; else a paint for a window with
-// an invalid region (oldest window first); else the due timer with the earliest deadline (ties in
-// arming order). Returns false when nothing was due.
-bool DispatchOne();
-// Dispatches until nothing is due at the current time. Returns the number of dispatches.
-int RunUntilIdle();
-// Moves the (fake) clock forward by ms, firing every timer that falls due on the way at its own
-// deadline, and runs until idle at each step.
-void AdvanceBy(std::int64_t ms);
-// Milliseconds until the earliest armed timer is due (0 if overdue), or -1 with none armed.
-std::int64_t NextTimerDelay();
-
-// Runs the window system's loop until PostQuitMessage; returns the exit code.
-int RunMessageLoop();
-
-// Lets the toolkit do what it has pending (repaints and their transfer to the display included)
-// and returns without waiting; for programs that drive the windows without RunMessageLoop.
-void FlushDisplay();
 
 // --- Screens -------------------------------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/events.h"
 #include "platform/window.h"
 
 namespace platform {

@@ -4,6 +4,7 @@
 
 #include "core/messages.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 
 using platform::LParam;
 using platform::LResult;

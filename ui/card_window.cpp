@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/sounds.h"
 #include "core/timing.h"
+#include "platform/events.h"
 #include "platform/gdi.h"
 #include "ui/command_buttons.h"
 #include "ui/labels.h"

@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/sounds.h"
 #include "core/timing.h"
+#include "platform/events.h"
 #include "platform/window.h"
 #include "settings/players.h"
 #include "ui/card_window.h"

@@ -2,6 +2,7 @@
 
 #include "core/messages.h"
 #include "core/sounds.h"
+#include "platform/events.h"
 #include "platform/sound.h"
 #include "settings/players.h"
 

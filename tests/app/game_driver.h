@@ -17,6 +17,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "platform/clock.h"
+#include "platform/events.h"
 #include "platform/sound.h"
 #include "platform/window.h"
 #include "tests/app/program_fixture.h"

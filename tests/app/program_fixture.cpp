@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "tests/support/person.h"
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"

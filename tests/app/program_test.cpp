@@ -7,6 +7,7 @@
 #include "core/game_state.h"
 #include "core/messages.h"
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "platform/image.h"
 #include "platform/menu.h"
 #include "tests/app/program_fixture.h"

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <random>
 
+#include "platform/events.h"
 #include "tests/app/game_driver.h"
 #include "ui/command_buttons.h"
 

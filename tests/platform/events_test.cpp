@@ -6,6 +6,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "platform/events.h"
 #include "tests/support/window_fixture.h"
 
 using namespace platform;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/events.h"
 #include "platform/gdi_objects.h"
 #include "platform/image.h"
 #include "tests/platform/canvas.h"

@@ -2,6 +2,7 @@
 // z-order, and moves with and without repainting.
 #include <gtest/gtest.h>
 
+#include "platform/events.h"
 #include "tests/support/window_fixture.h"
 
 using namespace platform;

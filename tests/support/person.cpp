@@ -12,6 +12,7 @@
 #include <deque>
 #include <map>
 
+#include "platform/events.h"
 #include "platform/image.h"
 #include "platform/internal.h"
 #include "platform/menu.h"

@@ -1,4 +1,5 @@
 #include "tests/support/window_fixture.h"
+#include "platform/events.h"
 
 using namespace platform;
 

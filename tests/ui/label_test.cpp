@@ -1,4 +1,5 @@
 #include "ui/label.h"
+#include "platform/events.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "platform/events.h"
 #include "platform/image.h"
 #include "tests/ui/screen_fixture.h"
 #include "ui/palette.h"

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "core/game_state.h"
+#include "platform/events.h"
 #include "settings/players.h"
 #include "tests/support/window_fixture.h"
 #include "ui/card_window.h"
