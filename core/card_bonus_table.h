@@ -21,6 +21,12 @@ constexpr int CardBonusFactor(int count) {
   return count < 1 || count > kFullDeckCards ? 0 : kCardBonusFactor[count - 1];
 }
 
+// The fewest cards that pay: the tenth card chimes, and with fewer the double-up names only the
+// special bonus.
+inline constexpr int kFewestPayingCards = 10;
+static_assert(CardBonusFactor(kFewestPayingCards - 1) == 0 &&
+              CardBonusFactor(kFewestPayingCards) > 0);
+
 // Saturates at the largest count instead of wrapping.
 constexpr std::int32_t CardBonus(int count, std::int32_t bet) {
   if (bet < 1 || count < 0 || count > kFullDeckCards) return 0;

@@ -9,8 +9,6 @@ inline constexpr unsigned MSG_CARD_ARRIVED = 1026;   // wParam = hand card windo
 inline constexpr unsigned MSG_PLAY_SOUND = 1027;     // wParam: EncodeSoundRequest (core/sounds.h)
 inline constexpr unsigned MSG_PLAYER_CHOSEN = 1028;  // lParam = address of the SettingsBlock
 
-inline constexpr int AUTO_DEAL_TIMER = 106;
-
 // Commands: 100 + i is hand card i (its SELECT button or the card window itself).
 inline constexpr int kCmdCard0 = 100;
 inline constexpr int kCmdQuit = 110;

@@ -6,6 +6,7 @@ inline constexpr unsigned kSlideTimer = 101;
 inline constexpr unsigned kBackTimer = 102;         // turn-to-back chain; refill: show the back
 inline constexpr unsigned kDealTimer = 103;         // deal chain; refill: show the new card
 inline constexpr unsigned kRevealFirstTimer = 104;  // later reveal steps use the window index
+inline constexpr unsigned AUTO_DEAL_TIMER = 106;    // REPEAT BET's deal a second later
 
 // Delays in milliseconds.
 inline constexpr unsigned kTurnToBackFirstMs = 0;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "core/card_bonus_table.h"
 #include "core/evaluate.h"
 #include "core/flow/credits.h"
 #include "core/flow/payout.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-// Fewer cards than this pay no card-count bonus, so the caption names the special bonus instead.
-constexpr int kFewestBonusCards = 10;
 constexpr int kDealerCaption = 5;  // cardCaptions 5 "DEALER", 6..9 "PLAYER" under cards 1..4
 constexpr int kFirstPick = 1;
 constexpr int kLastPick = 4;
@@ -42,7 +41,7 @@ void EnablePicks(bool enable) {
 
 void SetBonusCaption(const GameState& state) {
   char caption[64];
-  if (cardsSucceeded >= kFewestBonusCards) {
+  if (cardsSucceeded >= kFewestPayingCards) {
     char count[16];
     std::snprintf(count, sizeof count, "%d", cardsSucceeded);
     std::snprintf(caption, sizeof caption, "%s %s %s", count, " CARDS",

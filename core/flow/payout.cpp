@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/card_bonus_table.h"
 #include "core/counts.h"
 #include "core/evaluate.h"
 #include "core/flow/card_bonus.h"
@@ -97,7 +98,7 @@ std::int32_t ComputeWin(int succeeded, GameState& state) {
 }
 
 void ShowWinner(platform::Window* window) {
-  if (cardsSucceeded == 52) ShowCongratulations(window, 1);
+  if (cardsSucceeded == kFullDeckCards) ShowCongratulations(window, 1);
   ShowLabel(winnerMessage, kShown, window);
   ShowLabel(winCaption, kShown, window);
   winMeter.SetNumber(gameState.win, window);

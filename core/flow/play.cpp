@@ -1,5 +1,6 @@
 #include "core/flow/play.h"
 
+#include "core/card_bonus_table.h"
 #include "core/evaluate.h"
 #include "core/flow/card_bonus.h"
 #include "core/flow/credits.h"
@@ -179,7 +180,7 @@ void CardOnPile(platform::Window* window, int index) {
   CountCardSucceeded(*pileTop);
 
   unsigned delay = kRefillBackMs;
-  if (cardsSucceeded == 10 && pileTop->isJoker != 1) {
+  if (cardsSucceeded == kFewestPayingCards && pileTop->isJoker != 1) {
     PostSound(window, kSoundTenthCard, kPlayNoWait);
     delay = kRefillBackTenthCardMs;
   }
