@@ -1,6 +1,6 @@
 #pragma once
 // The command dispatcher of the main window, the menu with its option check marks, and the
-// background colour.
+// background color.
 
 #include <cstdint>
 #include <vector>

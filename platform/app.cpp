@@ -59,7 +59,7 @@ bool Start(int& argc, char** argv) {
     application = qobject_cast<QApplication*>(QApplication::instance());
     if (application == nullptr) return false;
   }
-  // The toolkit's own dialogs keep state (the colour chooser's custom colours) in a settings file
+  // The toolkit's own dialogs keep state (the color chooser's custom colors) in a settings file
   // of the toolkit's; this program reads and writes no file but its own, so that one points
   // nowhere.
   for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {

@@ -1,4 +1,4 @@
-// Standard button faces, focus rectangles and the colours they use.
+// Standard button faces, focus rectangles and the colors they use.
 
 #include "platform/controls.h"
 #include "platform/gdi_objects.h"

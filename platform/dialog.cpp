@@ -1,4 +1,4 @@
-// Modal dialogs from templates, message boxes and the colour chooser.
+// Modal dialogs from templates, message boxes and the color chooser.
 
 #include "platform/dialog.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-// Modal dialogs built from templates in dialog units, message boxes and the colour chooser.
+// Modal dialogs built from templates in dialog units, message boxes and the color chooser.
 
 #include <cstdint>
 #include <functional>
@@ -47,7 +47,7 @@ Rect MapDialogRect(Window* dialog, const Rect& units);
 enum : unsigned { MB_OK = 0x0, MB_YESNO = 0x4, MB_ICONQUESTION = 0x20 };
 int MessageBox(Window* owner, const std::string& text, const std::string& caption, unsigned type);
 
-// Offers a colour starting from `color`, with 16 custom colours kept by the caller; true when the
+// Offers a color starting from `color`, with 16 custom colors kept by the caller; true when the
 // user confirmed one.
 bool ChooseColor(Window* owner, Color* color, Color customColors[16]);
 

@@ -132,7 +132,7 @@ bool DeleteDC(Dc* dc);
 enum : unsigned { SRCCOPY = 0x00CC0020 };
 bool BitBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, int sy,
             unsigned rop);
-// As BitBlt, but the source pixels of the colour `transparent` leave the destination as it was.
+// As BitBlt, but the source pixels of the color `transparent` leave the destination as it was.
 bool TransparentBlt(Dc* dest, int x, int y, int width, int height, Dc* source, int sx, int sy,
                     Color transparent);
 

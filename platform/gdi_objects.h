@@ -167,10 +167,10 @@ inline void AddBoxToKey(QByteArray& key, const Dc* dc, const QRect& box) {
   AddToKey(key, ratio == 1.0 ? QRect(QPoint(), box.size()) : box);
 }
 
-// Sets `count` pixels from `row` on to one colour, with the C library's fast fill.
-inline void FillPixels(QRgb* row, int count, QRgb colour) {
+// Sets `count` pixels from `row` on to one color, with the C library's fast fill.
+inline void FillPixels(QRgb* row, int count, QRgb color) {
   static_assert(sizeof(wchar_t) == sizeof(QRgb));
-  std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(colour), size_t(count));
+  std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(color), size_t(count));
 }
 
 inline QRgb ToQRgb(Color c) {
@@ -182,12 +182,12 @@ class PixelWriter {
  public:
   explicit PixelWriter(Dc* dc);
   bool valid() const { return bits_ != nullptr; }
-  void Fill(int left, int top, int right, int bottom, QRgb colour);  // right, bottom exclusive
-  bool Plot(int x, int y, QRgb colour);  // false when the point is outside
+  void Fill(int left, int top, int right, int bottom, QRgb color);  // right, bottom exclusive
+  bool Plot(int x, int y, QRgb color);  // false when the point is outside
   // Device pixels per pixel of the program's coordinates, and a square of `size` device pixels
   // with its top left at device pixel (x, y), for lines finer than the program's pixels.
   qreal ratio() const { return ratio_; }
-  void PlotDevice(int x, int y, int size, QRgb colour);
+  void PlotDevice(int x, int y, int size, QRgb color);
 
  private:
   Dc* dc_ = nullptr;

@@ -21,7 +21,7 @@ class Image {
   int Width() const;
   int Height() const;
   bool IsNull() const;
-  // Colour at (x, y); 0xFFFFFFFF outside the picture.
+  // Color at (x, y); 0xFFFFFFFF outside the picture.
   Color Pixel(int x, int y) const;
   bool Save(const std::string& path) const;  // format from the file name, e.g. ".png"
   static Image Load(const std::string& path);

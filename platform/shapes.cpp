@@ -29,7 +29,7 @@ PixelWriter::PixelWriter(Dc* dc) {
   }
 }
 
-void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb colour) {
+void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb color) {
   if (!bits_) return;
   for (const QRect& c : clipRects_) {
     const int x0 = std::max(left, c.left());
@@ -42,19 +42,19 @@ void PixelWriter::Fill(int left, int top, int right, int bottom, QRgb colour) {
     const QRect device = DeviceRect(box, ratio_);
     for (int y = device.top(); y <= device.bottom(); ++y) {
       FillPixels(reinterpret_cast<QRgb*>(bits_ + y * stride_) + device.left(), device.width(),
-                 colour);
+                 color);
     }
   }
 }
 
-bool PixelWriter::Plot(int x, int y, QRgb colour) {
+bool PixelWriter::Plot(int x, int y, QRgb color) {
   if (!bits_) return false;
   for (const QRect& c : clipRects_) {
     if (c.contains(x, y)) {
       if (ratio_ == 1.0) {
-        reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = colour;
+        reinterpret_cast<QRgb*>(bits_ + y * stride_)[x] = color;
       } else {
-        Fill(x, y, x + 1, y + 1, colour);
+        Fill(x, y, x + 1, y + 1, color);
       }
       Touch(dc_, QRect(x, y, 1, 1));
       return true;
@@ -63,7 +63,7 @@ bool PixelWriter::Plot(int x, int y, QRgb colour) {
   return false;
 }
 
-void PixelWriter::PlotDevice(int x, int y, int size, QRgb colour) {
+void PixelWriter::PlotDevice(int x, int y, int size, QRgb color) {
   if (!bits_) return;
   const QRect square(x, y, size, size);
   for (const QRect& c : clipRects_) {
@@ -74,8 +74,7 @@ void PixelWriter::PlotDevice(int x, int y, int size, QRgb colour) {
                         int(std::ceil(part.height() / ratio_)) + 1);
     Touch(dc_, covered);
     for (int row = part.top(); row <= part.bottom(); ++row) {
-      FillPixels(reinterpret_cast<QRgb*>(bits_ + row * stride_) + part.left(), part.width(),
-                 colour);
+      FillPixels(reinterpret_cast<QRgb*>(bits_ + row * stride_) + part.left(), part.width(), color);
     }
   }
 }
@@ -120,7 +119,7 @@ bool FarOut(Point p) {
 
 // A one-pixel line from a to b without the pixel at b.
 void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, int& step) {
-  const QRgb colour = detail::ToQRgb(pen.log.color);
+  const QRgb color = detail::ToQRgb(pen.log.color);
   if (FarOut(a) || FarOut(b)) {
     QPainter painter;
     if (!detail::BeginPainter(painter, dc)) return;
@@ -130,9 +129,9 @@ void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, in
   }
   if (pen.log.style == PS_SOLID && (a.x == b.x || a.y == b.y)) {
     if (a.y == b.y) {
-      out.Fill(a.x < b.x ? a.x : b.x + 1, a.y, a.x < b.x ? b.x : a.x + 1, a.y + 1, colour);
+      out.Fill(a.x < b.x ? a.x : b.x + 1, a.y, a.x < b.x ? b.x : a.x + 1, a.y + 1, color);
     } else {
-      out.Fill(a.x, a.y < b.y ? a.y : b.y + 1, a.x + 1, a.y < b.y ? b.y : a.y + 1, colour);
+      out.Fill(a.x, a.y < b.y ? a.y : b.y + 1, a.x + 1, a.y < b.y ? b.y : a.y + 1, color);
     }
     return;
   }
@@ -147,9 +146,9 @@ void Hairline(Dc* dc, PixelWriter& out, Point a, Point b, const PenImpl& pen, in
   for (int x = from.x, y = from.y; x != to.x || y != to.y;) {
     if (DashOn(pen.log.style, step)) {
       if (scale == 1) {
-        out.Plot(x, y, colour);
+        out.Plot(x, y, color);
       } else {
-        out.PlotDevice(x, y, scale, colour);
+        out.PlotDevice(x, y, scale, color);
       }
     }
     if (++substep == scale) substep = 0, ++step;
@@ -293,12 +292,12 @@ bool Rectangle(Dc* dc, int left, int top, int right, int bottom) {
   if (!dc->brush->null) out.Fill(left, top, right, bottom, detail::ToQRgb(dc->brush->color));
   const PenImpl& pen = *dc->pen;
   if (pen.IsNull()) return true;
-  const QRgb colour = detail::ToQRgb(pen.log.color);
+  const QRgb color = detail::ToQRgb(pen.log.color);
   if (pen.IsPlainHairline()) {
-    out.Fill(left, top, right, top + 1, colour);
-    out.Fill(left, bottom - 1, right, bottom, colour);
-    out.Fill(left, top, left + 1, bottom, colour);
-    out.Fill(right - 1, top, right, bottom, colour);
+    out.Fill(left, top, right, top + 1, color);
+    out.Fill(left, bottom - 1, right, bottom, color);
+    out.Fill(left, top, left + 1, bottom, color);
+    out.Fill(right - 1, top, right, bottom, color);
   } else if (pen.Width() == 1) {
     const Point corners[] = {
         {left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}};
@@ -307,10 +306,10 @@ bool Rectangle(Dc* dc, int left, int top, int right, int bottom) {
     // A wide pen is centred on the outline through the outermost pixels of the box.
     const int w = pen.Width(), half = w / 2;
     const int l = left - half, t = top - half, r = right - 1 - half + w, b = bottom - 1 - half + w;
-    out.Fill(l, t, r, t + w, colour);
-    out.Fill(l, b - w, r, b, colour);
-    out.Fill(l, t, l + w, b, colour);
-    out.Fill(r - w, t, r, b, colour);
+    out.Fill(l, t, r, t + w, color);
+    out.Fill(l, b - w, r, b, color);
+    out.Fill(l, t, l + w, b, color);
+    out.Fill(r - w, t, r, b, color);
   }
   return true;
 }

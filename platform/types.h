@@ -1,5 +1,5 @@
 #pragma once
-// Basic vocabulary of the window-system layer: rectangles, colours, messages.
+// Basic vocabulary of the window-system layer: rectangles, colors, messages.
 
 #include <cstdint>
 

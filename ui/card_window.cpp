@@ -103,8 +103,8 @@ void AbandonChains() {
 
 namespace {
 
-// The card pictures draw their cut corners in this colour and nothing else in it, so the
-// window's own background shows there, whatever colour the player chose.
+// The card pictures draw their cut corners in this color and nothing else in it, so the
+// window's own background shows there, whatever color the player chose.
 constexpr platform::Color kCardCornerColor = platform::Rgb(0, 128, 0);
 
 void PaintCard(platform::Window* window) {

@@ -1,6 +1,6 @@
 #pragma once
 // A box of the main window's client area with a fill, an optional frame, and a line or block of
-// text: every meter, message, table cell and coloured panel of the game is one of these.
+// text: every meter, message, table cell and colored panel of the game is one of these.
 
 #include <cstdint>
 #include <string>
@@ -53,7 +53,7 @@ struct Label {
   int SetText(const char* newText, platform::Window* window = nullptr);
   int SetNumber(std::int32_t value, platform::Window* window);
   void SetVisible(std::int32_t newVisible, platform::Window* window, int now);
-  // Sets the fill and the text colour; with a window, marks the label for repainting when either
+  // Sets the fill and the text color; with a window, marks the label for repainting when either
   // changed. Returns whether either changed.
   bool SetColors(Color back, Color text, platform::Window* window);
   int Refresh(platform::Window* window, int now);

@@ -1,6 +1,6 @@
 #pragma once
 // Every label of the main window, grouped by the screen area it makes up. The layouts live in
-// ui/panels.h and ui/message_panels.h, the colours in ui/palette.h.
+// ui/panels.h and ui/message_panels.h, the colors in ui/palette.h.
 
 #include <span>
 
@@ -85,8 +85,8 @@ extern Label doubleWinnerMessage;
 extern Label doubleGoodLuckMessage;
 extern Label doubleDownMessage;
 
-// The labels whose fill is the player's background colour; a new colour goes to exactly these.
+// The labels whose fill is the player's background color; a new color goes to exactly these.
 std::span<Label* const> BackgroundLabels();
 void ApplyBackgroundColor(Color color);
-// The background colour setting of the player in play.
+// The background color setting of the player in play.
 Color BackgroundSetting();

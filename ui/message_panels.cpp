@@ -21,7 +21,7 @@ void SetHeight(Label& label, int height) {
   label.textRect.bottom = label.textRect.top + height;
 }
 
-// A label on the player's background colour with no frame line.
+// A label on the player's background color with no frame line.
 void OnBackground(Label& label, const Rect& box, const Rect& textBox) {
   label.rect = box;
   label.textRect = textBox;

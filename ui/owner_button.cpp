@@ -13,7 +13,7 @@ using platform::Rect;
 constexpr int kCaptionFont = 1;
 constexpr unsigned kCentredLine = platform::DT_CENTER | platform::DT_SINGLELINE;
 
-// Selects a caption font with its colour on a transparent background, and puts everything back.
+// Selects a caption font with its color on a transparent background, and puts everything back.
 class CaptionText {
  public:
   CaptionText(Dc* dc, const FontSpec& lineFont, Color color)

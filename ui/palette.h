@@ -1,5 +1,5 @@
 #pragma once
-// The colours of the main window's panels, labels and decorations.
+// The colors of the main window's panels, labels and decorations.
 
 #include "platform/types.h"
 

@@ -33,7 +33,7 @@ void Place(Label& label, const Rect& box, int textInset) {
   label.textRect = box.Inset(textInset);
 }
 
-void Colour(Label& label, Color back, Color border, Color text) {
+void SetBoxColors(Label& label, Color back, Color border, Color text) {
   label.backColor = back;
   label.borderStyle = platform::PS_SOLID;
   label.borderColor = border;
@@ -52,7 +52,7 @@ int LayoutSuccessesTable(platform::Window* /*window*/) {
   Place(heading, {11, 10, 151, 23}, 1);
   heading.font = MakeFontSpec(2);
   heading.textFormat = kCentred;
-  Colour(heading, kPanelBlue, kPanelBlue, kWhite);
+  SetBoxColors(heading, kPanelBlue, kPanelBlue, kWhite);
   heading.SetText("S U C C E S S E S");
 
   Label& payHeading = successesTable[kSuccessPayColumn];
@@ -70,7 +70,7 @@ int LayoutSuccessesTable(platform::Window* /*window*/) {
     Label& pay = successesTable[kSuccessPayColumn + row];
     pay.Assign(payHeading);
     pay.MoveTopTo(top);
-    Colour(pay, kRed, kRed, kWhite);
+    SetBoxColors(pay, kRed, kRed, kWhite);
     pay.SetNumber(CardBonus(kSuccessRowLow[row - 1], 1), nullptr);  // until the first wager
   }
   return 1;
@@ -83,7 +83,7 @@ int LayoutSpecialBonusPanel(platform::Window* window) {
   Place(heading, {x0, 10, x0 + 109, 22}, 1);
   heading.font = MakeFontSpec(3);
   heading.textFormat = kCentred;
-  Colour(heading, kPanelBlue, kPanelBlue, kWhite);
+  SetBoxColors(heading, kPanelBlue, kPanelBlue, kWhite);
   heading.SetText("SPECIAL BONUS");
 
   Label& paysHeading = specialBonusPanel[kSpecialPayColumn];
@@ -107,7 +107,7 @@ int LayoutSpecialBonusPanel(platform::Window* window) {
     Label& pay = specialBonusPanel[kSpecialPayColumn + row];
     pay.Assign(paysHeading);
     pay.MoveTopTo(top);
-    Colour(pay, kRed, kRed, kWhite);
+    SetBoxColors(pay, kRed, kRed, kWhite);
     pay.SetNumber(specialBonus[row - 1].pay, nullptr);
 
     Label& hits = specialBonusPanel[kSpecialHitsColumn + row];
@@ -146,7 +146,7 @@ int LayoutCardTracker() {
     Place(cell, {left, top, left + w, top + h}, 0);
     cell.textFormat = kCentred;
     cell.font = MakeFontSpec(4);
-    Colour(cell, kPanelBlue, kPanelBlue, kWhite);
+    SetBoxColors(cell, kPanelBlue, kPanelBlue, kWhite);
     cell.SetText(kRankLetters[column]);
   }
   return 1;
@@ -155,7 +155,7 @@ int LayoutCardTracker() {
 int LayoutSucceededBox() {
   Label& frame = succeededFrame;
   Place(frame, {10, 119, 130, 150}, 0);
-  Colour(frame, kGrey, kGrey, frame.textColor);
+  SetBoxColors(frame, kGrey, kGrey, frame.textColor);
   frame.SetText(nullptr);
 
   Label* const captions[] = {&numberOfCaption, &succeededCaption, &cardsCaption};
@@ -182,7 +182,7 @@ int LayoutSucceededMeter() {
   Place(meter, {payColumn.left - 1, box.top, payColumn.right + 1, box.bottom}, 5);
   meter.textFormat = kRightCentred;
   meter.font = MakeFontSpec(6);
-  Colour(meter, kPanelBlue, kLightGrey, kWhite);
+  SetBoxColors(meter, kPanelBlue, kLightGrey, kWhite);
   meter.SetText("52");
   return 1;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The pile marker: eight one-pixel lines across the card tracker along the row and the column of
-// the pile's top card, drawn by DrawPileMarker in the marker colour.
+// the pile's top card, drawn by DrawPileMarker in the marker color.
 
 #include "platform/window.h"
 #include "ui/label.h"
@@ -21,9 +21,9 @@ struct PileMarker {
 
 extern PileMarker pileMarker;
 
-// Tracker background colour and all segments zero: nothing shows. Returns 1.
+// Tracker background color and all segments zero: nothing shows. Returns 1.
 int ResetPileMarker();
 
-// Moves the marker to the cross of tracker cell gridIndex in the colour and marks the old and new
+// Moves the marker to the cross of tracker cell gridIndex in the color and marks the old and new
 // lines for repainting without erasing. Outside 0..51 (a joker, no card) nothing changes.
 void MovePileMarker(platform::Window* window, int gridIndex, Color color);

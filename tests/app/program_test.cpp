@@ -172,7 +172,7 @@ TEST_F(ProgramTest, BackColorShowsOnTheScreenAndInTheCutCornersOfTheCards) {
   EXPECT_EQ(shot.Pixel(card.left, card.top), Rgb(0x20, 0x40, 0x60));
   EXPECT_EQ(shot.Pixel(card.right - 1, card.bottom - 1), Rgb(0x20, 0x40, 0x60));
   EXPECT_EQ(shot.Pixel(card.left + 1, card.top + 1), Rgb(0, 0, 0));  // the edge of the card
-  // The new colour reaches the screen everywhere, round the rounded buttons too.
+  // The new color reaches the screen everywhere, round the rounded buttons too.
   EXPECT_EQ(person::ScreenDifferences(mainWindow), 0);
 }
 

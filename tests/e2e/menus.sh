@@ -90,14 +90,14 @@ done
 same "client area on screen / saved position, three runs" "$places" \
   " 200,150/200,150 200,150/200,150 200,150/200,150"
 
-# Back Color: the colour chooser keeps its custom colours in the program; nothing is written in
+# Back Color: the color chooser keeps its custom colors in the program; nothing is written in
 # the home folder. A termination signal in the middle of a game saves the credits of the meter.
 write_ini
 start_app
 main=$(window '^Quaxel\? - \[Ann\]$')
 xdotool windowactivate --sync "$main" key alt+o b
 chooser=$(window '^Select Color$' 5)
-check "Back Color opens the colour chooser" test -n "$chooser"
+check "Back Color opens the color chooser" test -n "$chooser"
 xdotool key Return
 sleep 0.3
 press bet "$main"

@@ -81,9 +81,9 @@ wait_mapped() { # LOG TITLE [PARENT]
   echo "$seen"
 }
 
-# Pixels of the colour R,G,B in a picture of the compositor's output (its screenshooter, which
+# Pixels of the color R,G,B in a picture of the compositor's output (its screenshooter, which
 # --debug opens to every client), taken until there are at least MIN of them (10 s at most).
-colour_seen() { # R,G,B MIN
+color_seen() { # R,G,B MIN
   local shot="" count=0
   for _ in $(seq 20); do
     rm -f "$work"/shots/*.png
@@ -108,7 +108,7 @@ wait_exit
 check "SIGTERM under the first-start dialog ends the program" test "$status" != running
 same "files written without a player in play" "$(find "$work" -name 'Quaxel.ini*' | wc -l)" 0
 
-# Ann in play, on a background of her own colour (0x00A05020: red 32, green 80, blue 160), with no
+# Ann in play, on a background of her own color (0x00A05020: red 32, green 80, blue 160), with no
 # Hint line: any save adds it.
 write_ini Credits=777 Color=10506272
 sed -i '/^Hint=/d' "$ini"
@@ -117,8 +117,8 @@ cp "$ini" "$work/copy"
 start_wayland "$work/table.log"
 same "the table is mapped under Ann's name" \
   "$(wait_mapped "$work/table.log" '^Quaxel\? - \[Ann\]$')" mapped
-pixels=$(colour_seen 32,80,160 40000)
-check "the table shows Ann's background colour ($pixels pixels)" test "$pixels" -ge 40000
+pixels=$(color_seen 32,80,160 40000)
+check "the table shows Ann's background color ($pixels pixels)" test "$pixels" -ge 40000
 
 # A second start, with a token from its launcher, while the first runs: it ends with 255 without a
 # window and without a write, and the first one goes on.

@@ -188,7 +188,7 @@ TEST_F(ControlsTest, DestroyingTheOwnerEndsItsOpenDialogs) {
   EXPECT_FALSE(IsWindow(parent));
 }
 
-TEST_F(ControlsTest, MessageBoxesAndTheColourChooserAreAnsweredInTheirOwnLoop) {
+TEST_F(ControlsTest, MessageBoxesAndTheColorChooserAreAnsweredInTheirOwnLoop) {
   person::WhenModal([] {
     EXPECT_EQ(person::ModalTitle(), "Quaxel?");
     person::ClickModalButton("No");
@@ -199,7 +199,7 @@ TEST_F(ControlsTest, MessageBoxesAndTheColourChooserAreAnsweredInTheirOwnLoop) {
   Color color = Rgb(0, 128, 0);
   for (const bool confirm : {false, true}) {
     person::WhenModal([confirm] {
-      ASSERT_TRUE(person::ClickEditHolding("#008000"));  // starts on the current colour
+      ASSERT_TRUE(person::ClickEditHolding("#008000"));  // starts on the current color
       person::Key("Ctrl+A");
       person::Type("#010203");
       person::Key("Tab");
@@ -209,7 +209,7 @@ TEST_F(ControlsTest, MessageBoxesAndTheColourChooserAreAnsweredInTheirOwnLoop) {
     EXPECT_EQ(ChooseColor(parent, &color, custom), confirm);
     EXPECT_EQ(color, confirm ? Rgb(1, 2, 3) : Rgb(0, 128, 0));
   }
-  // The custom colours are the caller's: what the chooser added, and what it was given.
+  // The custom colors are the caller's: what the chooser added, and what it was given.
   EXPECT_EQ(std::pair(custom[0], custom[15]), std::pair(Rgb(1, 2, 3), Rgb(9, 9, 9)));
 }
 

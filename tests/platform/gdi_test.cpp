@@ -225,7 +225,7 @@ TEST(Density, DoubleDensityDrawsTheSameCallsAtTwiceTheResolution) {
     }
   }
   const auto finerBlocks = [&](int left, int top, int right, int bottom) {
-    int finer = 0;  // blocks that are not one colour
+    int finer = 0;  // blocks that are not one color
     for (int y = top; y < bottom; ++y) {
       for (int x = left; x < right; ++x) {
         const QRgb corner = twice.pixel(2 * x, 2 * y);

@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Name, credits, sound, level, hint, joker number and colour.
+// Name, credits, sound, level, hint, joker number and color.
 auto Fields(const PlayerRecord& p) {
   return std::tuple(UserNameOf(p), p.credits, p.sound, p.level, p.hint, p.jokerNum, p.color);
 }

@@ -33,7 +33,7 @@ class WindowTest : public testing::Test {
   platform::Window* MakeChild(platform::Window* parent, int x, int y, int width, int height,
                               int id = 0);
 
-  // Paints a rectangle of the window's surface with a colour, at once, through GetDC.
+  // Paints a rectangle of the window's surface with a color, at once, through GetDC.
   static void Fill(platform::Window* window, platform::Rect rect, platform::Color color);
 
   std::vector<Delivered> delivered;

@@ -31,14 +31,14 @@ uint32_t Get32(const Bytes& b, size_t at) {
 // Reads a 4-bit bitmap at `at` and checks it against `c`; icon images carry a doubled height and
 // a mask, set where `c` is clear.
 void ExpectDib(const Bytes& b, size_t at, const Canvas& c, bool icon) {
-  const uint32_t colours = Get32(b, at + 32);
+  const uint32_t colors = Get32(b, at + 32);
   EXPECT_EQ(std::tuple(Get32(b, at), Get16(b, at + 12), Get16(b, at + 14), Get32(b, at + 16)),
             std::tuple(40u, 1u, 4u, 0u));
-  EXPECT_TRUE(colours >= 1 && colours <= 16);
+  EXPECT_TRUE(colors >= 1 && colors <= 16);
   const int width = static_cast<int>(Get32(b, at + 4));
   const int height = static_cast<int>(Get32(b, at + 8)) / (icon ? 2 : 1);
   ASSERT_EQ(std::pair(width, height), std::pair(c.width(), c.height()));
-  const size_t palette = at + 40, pixels = palette + 4 * colours, rowBytes = (width + 7) / 8 * 4;
+  const size_t palette = at + 40, pixels = palette + 4 * colors, rowBytes = (width + 7) / 8 * 4;
   const size_t mask = pixels + rowBytes * height, maskRowBytes = (width + 31) / 32 * 4;
   for (int y = 0; y < height; ++y) {
     const size_t row = height - 1 - y;
@@ -88,7 +88,7 @@ int CountShapes(const Canvas& c, uint8_t ink) {
   return shapes;
 }
 
-TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColour) {
+TEST(Cards, FacesHavePipsIndicesAndFiguresInTheSuitColor) {
   for (int suit = 0; suit < 4; ++suit) {
     const uint8_t ink = SuitInk(suit), other = IsRed(suit) ? kBlack : kRed;
     for (int rank = 0; rank < 13; ++rank) {

@@ -63,7 +63,7 @@ TEST_F(LabelSurface, FillsTheBoxAndFramesItUnlessTheBorderIsOff) {
   }
 }
 
-// The text goes in the text rectangle, wherever the box lies, on a cell of the back colour.
+// The text goes in the text rectangle, wherever the box lies, on a cell of the back color.
 TEST_F(LabelSurface, WritesInTheTextRectangleOnAnOpaqueCell) {
   label.rect = {190, 90, 195, 95};
   label.textRect = {10, 10, 190, 90};

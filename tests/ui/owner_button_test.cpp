@@ -54,7 +54,7 @@ Rect Caption(const Image& image) {
   return WhereColor(image, {2, 2, image.Width() - 2, image.Height() - 2}, kBlack);
 }
 
-// Every pixel of the ring `inset` pixels in from the edge has this colour.
+// Every pixel of the ring `inset` pixels in from the edge has this color.
 bool FramedIn(const Image& image, Color color, int inset) {
   const Rect outer{inset, inset, image.Width() - inset, image.Height() - inset};
   const Rect inner{outer.left + 1, outer.top + 1, outer.right - 1, outer.bottom - 1};
@@ -89,7 +89,7 @@ TEST_P(OwnerButtonTest, CaptionStatesFrameAndEmboss) {
   EXPECT_EQ(Caption(pressed), (Rect{f.left + 1, f.top + 1, f.right + 1, f.bottom + 1}));
   EXPECT_EQ(pressed.Pixel(4, 4), kFocusDot) << "the focus rectangle does not move";
 
-  EXPECT_TRUE(Caption(disabled).IsEmpty()) << "no caption in the text colour";
+  EXPECT_TRUE(Caption(disabled).IsEmpty()) << "no caption in the text color";
   // The shadow copy lies where the normal caption does, the highlight copy one pixel lower right.
   const Rect zone{2, 2, normal.Width() - 2, normal.Height() - 2};
   const Rect embossed = Ink(normal, zone, kFace);

@@ -32,7 +32,7 @@ TEST_P(PaintersTest, TablesFramesAndDecorations) {
   EXPECT_TRUE(
       Inside(WhereColor(shot, {330 + d, 0, 450 + d, 23}, kWhite), {334 + d, 10, 443 + d, 22}));
 
-  // Colour at (x, y), x moving with the right-hand tables when flagged: the count and bonus tables'
+  // Color at (x, y), x moving with the right-hand tables when flagged: the count and bonus tables'
   // edges, rules and outsides; the tracker frame and its end without the strip picture; the counter
   // arrow, its tip and slope, short of the meter's frame; the pile frame, 5 pixels wide and ten
   // short of the tracker, and inside it the pile window's place.
@@ -70,7 +70,7 @@ TEST_F(ScreenTest, PileMarkerCrossesTheRowAndColumnOfItsCard) {
   for (const auto& [x, y, color] : probes)
     EXPECT_EQ(shot.Pixel(x, y), color) << x << "," << y;
 
-  // Moving on repaints the old lines in the tracker's own colour.
+  // Moving on repaints the old lines in the tracker's own color.
   MovePileMarker(window, 0, kCyan);
   platform::RunUntilIdle();
   shot = Shot();

@@ -86,7 +86,7 @@ TEST_F(ScreenTest, TextsAndStatesAtCreation) {
     EXPECT_EQ(hidden->visible, 0);
 }
 
-TEST_F(ScreenTest, BackgroundColourReachesExactlyTheLabelsOnTheBackground) {
+TEST_F(ScreenTest, BackgroundColorReachesExactlyTheLabelsOnTheBackground) {
   Open(544);
   const auto labels = BackgroundLabels();
   const std::set<const Label*> distinct(labels.begin(), labels.end());

@@ -63,7 +63,7 @@ class ScreenTest : public WindowTest {
   platform::Window* window = nullptr;
 };
 
-// Bounding box (right and bottom exclusive) of the pixels of area that have this colour, or with
+// Bounding box (right and bottom exclusive) of the pixels of area that have this color, or with
 // `differ` that do not; empty when none.
 inline platform::Rect WhereColor(const platform::Image& image, platform::Rect area, Color color,
                                  bool differ = false) {
@@ -78,7 +78,7 @@ inline platform::Rect WhereColor(const platform::Image& image, platform::Rect ar
   return box.IsEmpty() ? platform::Rect{} : box;
 }
 
-// Bounding box of the pixels of area that differ from its ground colour.
+// Bounding box of the pixels of area that differ from its ground color.
 inline platform::Rect Ink(const platform::Image& image, platform::Rect area, Color ground) {
   return WhereColor(image, area, ground, true);
 }

@@ -22,7 +22,7 @@ uint32_t RowBytes(int width, int bitsPerPixel) {
   return static_cast<uint32_t>((width * bitsPerPixel + 31) / 32 * 4);
 }
 
-uint32_t ColourBytes(const Canvas& c) {
+uint32_t ColorBytes(const Canvas& c) {
   return RowBytes(c.width(), 4) * c.height();
 }
 uint32_t MaskBytes(const Canvas& c) {
@@ -34,7 +34,7 @@ uint32_t MaskBytes(const Canvas& c) {
 void AppendDib(const Canvas& canvas, bool withMask, Bytes& out) {
   const int w = canvas.width();
   const int h = canvas.height();
-  const uint32_t imageBytes = ColourBytes(canvas) + (withMask ? MaskBytes(canvas) : 0);
+  const uint32_t imageBytes = ColorBytes(canvas) + (withMask ? MaskBytes(canvas) : 0);
   Put32(out, kInfoHeaderSize);
   Put32(out, static_cast<uint32_t>(w));
   Put32(out, static_cast<uint32_t>(withMask ? 2 * h : h));
@@ -73,7 +73,7 @@ void AppendDib(const Canvas& canvas, bool withMask, Bytes& out) {
 Bytes EncodeBmp(const Canvas& canvas) {
   const uint32_t offset = 14 + kInfoHeaderSize + kPaletteSize;
   Bytes out = {'B', 'M'};
-  Put32(out, offset + ColourBytes(canvas));
+  Put32(out, offset + ColorBytes(canvas));
   Put32(out, 0);
   Put32(out, offset);
   AppendDib(canvas, false, out);
@@ -89,7 +89,7 @@ Bytes EncodeIco(const std::vector<Canvas>& images) {
   Put16(out, static_cast<uint32_t>(images.size()));
   uint32_t offset = kDirectorySize + kEntrySize * static_cast<uint32_t>(images.size());
   for (const Canvas& image : images) {
-    const uint32_t size = kInfoHeaderSize + kPaletteSize + ColourBytes(image) + MaskBytes(image);
+    const uint32_t size = kInfoHeaderSize + kPaletteSize + ColorBytes(image) + MaskBytes(image);
     out.insert(out.end(),
                {static_cast<uint8_t>(image.width()), static_cast<uint8_t>(image.height()), 16, 0});
     Put16(out, 1);

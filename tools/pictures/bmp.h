@@ -10,7 +10,7 @@ namespace pictures {
 
 using Bytes = std::vector<uint8_t>;
 
-// A bottom-up BMP with the canvas's 16-colour palette; undrawn pixels are written as entry 0.
+// A bottom-up BMP with the canvas's 16-color palette; undrawn pixels are written as entry 0.
 Bytes EncodeBmp(const Canvas& canvas);
 // An icon file with one 4-bit image per canvas (each at most 255 pixels square); undrawn
 // pixels are transparent.

@@ -1,4 +1,4 @@
-// A 16-colour indexed picture with the few drawing primitives the card pictures need.
+// A 16-color indexed picture with the few drawing primitives the card pictures need.
 #pragma once
 
 #include <array>

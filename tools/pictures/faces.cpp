@@ -96,7 +96,7 @@ void DrawAce(Canvas& card, int suit) {
 Canvas BlankCard(int scale) {
   Canvas card(kCardWidth, kCardHeight, kWhite, CardPalette(), scale);
   card.FrameRect(0, 0, kCardWidth, kCardHeight, kBlack);
-  // Cut corners, in the one colour no other pixel of a card has: the card windows let their own
+  // Cut corners, in the one color no other pixel of a card has: the card windows let their own
   // background show through it.
   const int right = kCardWidth - 1;
   const int bottom = kCardHeight - 1;

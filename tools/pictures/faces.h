@@ -26,7 +26,7 @@ void DrawIndex(Canvas& card, const Mask& glyph, const Mask& sign, uint8_t ink);
 void DrawPip(Canvas& card, const Mask& sign, int left, int top, int boxWidth, int boxHeight,
              bool turned, uint8_t ink);
 // Draws one part of a figure on a layer of its own and outlines it in black, so neighbouring
-// parts of similar colours stay apart.
+// parts of similar colors stay apart.
 void DrawOutlined(Canvas& card, const std::function<void(Canvas&)>& draw);
 // A court figure in the frame, with the suit sign beside it; rank 10 jack .. 12 king.
 void DrawCourt(Canvas& card, int suit, int rank);

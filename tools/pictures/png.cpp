@@ -8,7 +8,7 @@ namespace pictures {
 
 namespace {
 
-// The palette entry after the canvas's 16 colours, fully transparent.
+// The palette entry after the canvas's 16 colors, fully transparent.
 constexpr uint8_t kTransparentIndex = 16;
 // The largest block that deflate stores uncompressed.
 constexpr size_t kStoredBlockMax = 65535;

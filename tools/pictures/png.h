@@ -6,7 +6,7 @@
 
 namespace pictures {
 
-// An 8-bit indexed PNG with the canvas's 16 colours; undrawn pixels are transparent. The image
+// An 8-bit indexed PNG with the canvas's 16 colors; undrawn pixels are transparent. The image
 // data is stored without compression: the icons are small and the writer stays short.
 Bytes EncodePng(const Canvas& canvas);
 
