@@ -10,6 +10,7 @@
 #include "core/flow/play.h"
 #include "core/flow/sound.h"
 #include "core/game_state.h"
+#include "core/pictures.h"
 #include "platform/app.h"
 #include "platform/clock.h"
 #include "platform/events.h"
@@ -22,8 +23,6 @@
 namespace {
 
 constexpr const char* kInstanceLockName = "QuaxelMainMutex";
-constexpr int kIconId = 102;
-constexpr int kPictureStyle = 1;  // back 201, faces 301.., joker 251
 constexpr int kSpecialBonusPays[kSpecialBonusRows] = {200, 20, 5, 2, 1};
 
 void ReleasePicture(platform::Bitmap* bitmap) {
@@ -55,7 +54,7 @@ int StartupLoad() {
 
 int LoadBackPicture(int backStyle) {
   backCard.ReleasePicture();
-  backCard.picture = platform::LoadBitmap(200 + backStyle);
+  backCard.picture = platform::LoadBitmap(BackPicture(backStyle));
   backCard.Set(-1, -1, 0);
   return backCard.picture != nullptr ? 1 : 0;
 }
@@ -85,7 +84,7 @@ int StartProgram(const ProgramOptions& options) {
       kMainClassName, kTitle, 0, x, y, options.clientWidth, options.clientHeight, nullptr, 0);
   if (window == nullptr) return -1;
   platform::SetMenu(window, MainMenu());
-  platform::SetWindowIcon(window, kIconId);
+  platform::SetWindowIcon(window, kIconPicture);
   const char* name =
       currentPlayerIndex != 0 ? currentPlayer.userName : settingsBlock.players[0].userName;
   ApplyPlayerToWindow(window, kTitle, name, gameState.credits);

@@ -1,5 +1,7 @@
 #include "core/card.h"
 
+#include "core/pictures.h"
+
 namespace {
 
 constinit PictureLoader pictureLoader = nullptr;
@@ -36,9 +38,9 @@ int Card::IsValid() const {
 }
 
 int Card::PictureId(int faceStyle, int jokerStyle) const {
-  if (isJoker == 1) return 250 + jokerStyle;
+  if (isJoker == 1) return JokerPicture(jokerStyle);
   if (rank == -1 || suit < 0 || suit > 3) return 0;
-  return rank + 13 * suit + 300 * faceStyle + 1;
+  return FacePicture(suit, rank, faceStyle);
 }
 
 int Card::LoadPicture(int faceStyle, int jokerStyle) {

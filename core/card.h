@@ -35,7 +35,7 @@ struct Card {
   int Set(int newSuit, int newRank, int newIsJoker);
   // 1 for a joker, or for suit 0..3 and rank 0..12; else 0.
   int IsValid() const;
-  // 250 + jokerStyle for a joker; 0 for no picture; else rank + 13 * suit + 300 * faceStyle + 1.
+  // JokerPicture(jokerStyle) for a joker; 0 for no picture; else FacePicture (core/pictures.h).
   int PictureId(int faceStyle, int jokerStyle) const;
   // Loads picture PictureId(faceStyle, jokerStyle) (a picture held already is released first).
   // Returns 1 when the card then holds a picture, else 0.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 // Sounds: the numbers of the embedded waves.
+inline constexpr int kSoundSilence = 100;  // one sample; nothing plays it
 inline constexpr int kSoundFlush = 107;
 inline constexpr int kSoundFullHouse = 108;
 inline constexpr int kSoundFourOfAKind = 109;

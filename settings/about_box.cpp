@@ -1,7 +1,9 @@
 #include "settings/about_box.h"
 
 #include <cstdio>
+#include <string>
 
+#include "core/pictures.h"
 #include "platform/controls.h"
 
 using platform::LParam;
@@ -44,7 +46,7 @@ platform::DialogTemplate AboutBoxTemplate() {
   t.cx = 126;
   t.cy = 93;
   t.controls = {
-      {"STATIC", "102", kIdAboutIcon, 5, 5, 20, 20, SS_ICON},
+      {"STATIC", std::to_string(kIconPicture), kIdAboutIcon, 5, 5, 20, 20, SS_ICON},
       {"STATIC", "Title", kIdAboutTitle, 35, 5, 55, 15, SS_CENTER},
       {"STATIC", "Version", kIdAboutVersion, 35, 20, 55, 8, SS_CENTER},
       {"STATIC", "Copyright", kIdAboutCopyright, 5, 35, 115, 8, SS_CENTER},

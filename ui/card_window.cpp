@@ -5,6 +5,7 @@
 
 #include "core/game_state.h"
 #include "core/messages.h"
+#include "core/pictures.h"
 #include "core/sounds.h"
 #include "core/timing.h"
 #include "platform/events.h"
@@ -32,9 +33,6 @@ platform::GdiObject* slideKeptBitmap = nullptr;
 
 int revealCount = 0;
 int revealPick = 0;
-
-constexpr int kFaceStyle = 1;
-constexpr int kJokerStyle = 1;
 
 bool IsHandIndex(int index) {
   return index >= 0 && index < kHandSize;
@@ -310,7 +308,7 @@ int DealIntoSlot(platform::Window* window) {
   if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return 1;
   if (deck.next < deck.count) handSlots[i] = deck.DrawNext(1);
   if (handSlots[i]->IsValid()) {
-    if (handSlots[i]->picture == nullptr) handSlots[i]->LoadPicture(kFaceStyle, kJokerStyle);
+    if (handSlots[i]->picture == nullptr) handSlots[i]->LoadPicture(kPictureStyle, kPictureStyle);
     PlayToEnd(kSoundCard);
   }
   Repaint(window);
@@ -319,7 +317,7 @@ int DealIntoSlot(platform::Window* window) {
 
 int ShowCard(platform::Window* window, Card* card) {
   if (card != nullptr && card->IsValid()) {
-    if (card->picture == nullptr) card->LoadPicture(kFaceStyle, kJokerStyle);
+    if (card->picture == nullptr) card->LoadPicture(kPictureStyle, kPictureStyle);
     PlayToEnd(kSoundCard);
   }
   Repaint(window);

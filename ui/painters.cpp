@@ -1,6 +1,7 @@
 #include "ui/painters.h"
 
 #include "core/game_state.h"
+#include "core/pictures.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
 #include "ui/palette.h"
@@ -10,8 +11,6 @@ namespace {
 
 using platform::GdiObject;
 using platform::Rect;
-
-constexpr int kStripResource = 200;
 
 // A pen and a brush selected for the life of the object, and deleted after it when they were
 // made for it (stock objects are left alone).
@@ -70,7 +69,7 @@ int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc) {
 
 int DrawGridEndStrips(platform::Window* window, platform::Dc* dc) {
   if (!window || !dc) return 0;
-  platform::Bitmap* strip = platform::LoadBitmap(kStripResource);
+  platform::Bitmap* strip = platform::LoadBitmap(kTrackerStripPicture);
   if (!strip) return 0;
   int width = 0;
   int height = 0;

@@ -190,7 +190,7 @@ TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsA
   ASSERT_EQ(files.size(), drawn.size() + 1);
   EXPECT_EQ(files.back().path, "icons/102.ico");
   EXPECT_EQ(all.back().path, "icons/102@2x.png");
-  const std::string list = ResourceList(all);
+  const std::string list = generated::ResourceList(all);
   EXPECT_NE(list.find("<qresource prefix=\"/\">"), std::string::npos);
   for (size_t i = 0; i < files.size(); ++i) {
     SCOPED_TRACE(files[i].path);
@@ -272,7 +272,7 @@ TEST(Catalogue, WritesEveryPictureAndTheIconReadablyUnderItsNumberAndNoTwoCardsA
     }
     EXPECT_GT(finer, 30);
   }
-  EXPECT_EQ(read("quaxel_resources.qrc"), Bytes(list.begin(), list.end()));
+  EXPECT_EQ(read(kResourceListName), Bytes(list.begin(), list.end()));
   std::filesystem::remove_all(dir);
 }
 

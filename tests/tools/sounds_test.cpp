@@ -91,7 +91,7 @@ TEST(Sounds, EveryIdIsAPlayableWaveOfItsListedRateAndLengthWrittenUnderItsId) {
     const Wave w = Load(entry.id);
     const uint32_t rate = entry.sampleRate;
     EXPECT_EQ(w.format, std::tuple(1u, 1u, rate, rate, 1u, 8u));
-    if (entry.id == kSilenceId) {
+    if (entry.id == kSoundSilence) {
       EXPECT_EQ(w.data, Bytes{128});
       continue;
     }
@@ -110,29 +110,37 @@ TEST(Sounds, EveryIdIsAPlayableWaveOfItsListedRateAndLengthWrittenUnderItsId) {
     EXPECT_NEAR(w.data.front(), 128, 2) << "clicks in";
     EXPECT_NEAR(w.data.back(), 128, 2) << "clicks out";
   }
+  // One wave per number, each named in the resource list the build embeds.
+  EXPECT_EQ(ids.size(), SoundTable().size());
+  std::ifstream in(dir / kResourceListName);
+  const std::string list(std::istreambuf_iterator<char>(in), {});
+  for (int id : ids) {
+    const std::string path = "waves/" + std::to_string(id) + ".wav";
+    EXPECT_NE(list.find("<file alias=\"" + path + "\">" + path + "</file>"), std::string::npos);
+  }
   std::filesystem::remove_all(dir);
-  EXPECT_EQ(ids, (std::set<int>{100, 107, 108, 109, 110, 112, 121, 122, 123, 124, 125, 126, 127,
-                                128, 129, 130}));
 }
 
 TEST(Sounds, EachSoundHasItsCharacter) {
-  const Wave tick = Load(123), deal = Load(122), coins = Load(130);
+  const Wave tick = Load(kSoundCard), deal = Load(kSoundDeal), coins = Load(kSoundPaid);
   EXPECT_LT(tick.data.size(), 0.030 * tick.rate);  // card noises: short, bright, front-loaded
   EXPECT_GT(Level(tick, 0, 0.5), 4 * Level(tick, 0.5, 1));
   EXPECT_GT(Hz(deal, 0, 0.5), 700);
   EXPECT_GT(Level(deal, 0, 0.5), 2 * Level(deal, 0.5, 1));
   EXPECT_GT(Hz(coins, 0, 1), 1500);
 
-  for (int id : {124, 127}) {  // chime and blip ring high and die away
+  for (int id : {kSoundTenthCard, kSoundPick}) {  // chime and blip ring high and die away
     const Wave w = Load(id);
     EXPECT_GT(Hz(w, 0, 0.5), 800) << id;
     EXPECT_GT(Level(w, 0, 0.25), 2 * Level(w, 0.75, 1)) << id;
   }
-  for (int id : {107, 108, 109, 110, 112, 125, 126, 128}) {  // jingles rise to their last note
+  for (int id :
+       {kSoundFlush, kSoundFullHouse, kSoundFourOfAKind, kSoundStraightFlush, kSoundRoyalFlush,
+        kSoundWin, kSoundOffer, kSoundPush}) {  // jingles rise to their last note
     const Wave w = Load(id);
     EXPECT_GT(Hz(w, 0.75, 1), 1.3 * Hz(w, 0, 0.25)) << id;
   }
-  const Wave push = Load(128), celebration = Load(129);
+  const Wave push = Load(kSoundPush), celebration = Load(kSoundCongratulations);
   EXPECT_GT(Level(push, 0.5, 0.75), 0.02);     // the second note is held
   for (double at = 0; at < 0.95; at += 0.025)  // the celebration plays without a gap
     EXPECT_GT(Level(celebration, at, at + 0.025), 0.03) << at;

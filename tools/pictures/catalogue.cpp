@@ -1,8 +1,8 @@
 #include "tools/pictures/catalogue.h"
 
-#include <fstream>
 #include <functional>
 
+#include "core/pictures.h"
 #include "tools/pictures/decorations.h"
 #include "tools/pictures/faces.h"
 #include "tools/pictures/png.h"
@@ -17,63 +17,28 @@ void AddBitmap(std::vector<OutputFile>& files, int id, const std::function<Canva
   files.push_back({"bitmaps/" + std::to_string(id) + "@2x.bmp", EncodeBmp(draw(2).Flattened())});
 }
 
-bool WriteFile(const std::filesystem::path& path, const char* data, size_t size,
-               std::string& error) {
-  std::error_code code;
-  std::filesystem::create_directories(path.parent_path(), code);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(data, static_cast<std::streamsize>(size));
-  out.close();
-  if (!out) {
-    error = "cannot write " + path.string();
-    return false;
-  }
-  return true;
-}
-
-bool WriteFiles(const std::filesystem::path& directory, const std::vector<OutputFile>& files,
-                std::string& error) {
-  for (const OutputFile& file : files) {
-    if (!WriteFile(directory / file.path, reinterpret_cast<const char*>(file.bytes.data()),
-                   file.bytes.size(), error)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 std::vector<OutputFile> PictureFiles() {
   std::vector<OutputFile> files;
-  AddBitmap(files, 200, [](int scale) { return DrawTrackerStrip(scale); });
-  AddBitmap(files, 201, [](int scale) { return DrawBack(scale); });
-  AddBitmap(files, 251, [](int scale) { return DrawJoker(scale); });
+  AddBitmap(files, kTrackerStripPicture, [](int scale) { return DrawTrackerStrip(scale); });
+  AddBitmap(files, BackPicture(kPictureStyle), [](int scale) { return DrawBack(scale); });
+  AddBitmap(files, JokerPicture(kPictureStyle), [](int scale) { return DrawJoker(scale); });
   for (int suit = 0; suit < 4; ++suit) {
     for (int rank = 0; rank < 13; ++rank) {
-      AddBitmap(files, 301 + rank + 13 * suit,
+      AddBitmap(files, FacePicture(suit, rank, kPictureStyle),
                 [suit, rank](int scale) { return DrawFace(suit, rank, scale); });
     }
   }
-  files.push_back({"icons/102.ico", EncodeIco({DrawIcon(32), DrawIcon(16)})});
+  const std::string icon = "icons/" + std::to_string(kIconPicture);
+  files.push_back({icon + ".ico", EncodeIco({DrawIcon(32), DrawIcon(16)})});
   // The window's icon at double density.
-  files.push_back({"icons/102@2x.png", EncodePng(DrawIcon(64))});
+  files.push_back({icon + "@2x.png", EncodePng(DrawIcon(64))});
   return files;
 }
 
-std::string ResourceList(const std::vector<OutputFile>& files) {
-  std::string text = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n";
-  for (const OutputFile& file : files) {
-    text += "    <file alias=\"" + file.path + "\">" + file.path + "</file>\n";
-  }
-  return text + "  </qresource>\n</RCC>\n";
-}
-
 bool WriteAll(const std::filesystem::path& directory, std::string& error) {
-  const std::vector<OutputFile> files = PictureFiles();
-  if (!WriteFiles(directory, files, error)) return false;
-  const std::string list = ResourceList(files);
-  return WriteFile(directory / "quaxel_resources.qrc", list.data(), list.size(), error);
+  return generated::WriteWithResourceList(directory, PictureFiles(), kResourceListName, error);
 }
 
 std::vector<OutputFile> ThemeIconFiles() {
@@ -86,7 +51,7 @@ std::vector<OutputFile> ThemeIconFiles() {
 }
 
 bool WriteThemeIcons(const std::filesystem::path& directory, std::string& error) {
-  return WriteFiles(directory, ThemeIconFiles(), error);
+  return generated::WriteFiles(directory, ThemeIconFiles(), error);
 }
 
 }  // namespace pictures

@@ -5,20 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/output_files.h"
 #include "tools/pictures/bmp.h"
 
 namespace pictures {
 
-struct OutputFile {
-  std::string path;  // relative to the output directory, also the alias in the resource list
-  Bytes bytes;
-};
+using generated::OutputFile;
 
-// bitmaps/200.bmp, 201, 251, 301..352 and icons/102.ico.
+// bitmaps/<id>.bmp and <id>@2x.bmp for the numbers of core/pictures.h, and icons/<id>.ico with
+// its @2x.png.
 std::vector<OutputFile> PictureFiles();
-// The Qt resource collection naming each path under the prefix "/".
-std::string ResourceList(const std::vector<OutputFile>& files);
-// Writes the pictures and quaxel_resources.qrc below `directory`; false with a message on failure.
+// Writes the pictures and their resource list below `directory`; false with a message on failure.
+inline constexpr const char* kResourceListName = "pictures.qrc";
 bool WriteAll(const std::filesystem::path& directory, std::string& error);
 
 // The program icon for the desktop's icon theme, hicolor/<n>x<n>/apps/quaxel.png for each size

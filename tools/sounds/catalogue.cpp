@@ -1,7 +1,5 @@
 #include "tools/sounds/catalogue.h"
 
-#include <fstream>
-
 #include "tools/sounds/designs.h"
 #include "tools/sounds/wave.h"
 
@@ -15,17 +13,27 @@ struct Design {
 };
 
 constexpr Design kDesigns[] = {
-    {107, DesignFlush},         {108, DesignFullHouse},   {109, DesignFourOfAKind},
-    {110, DesignStraightFlush}, {112, DesignRoyalFlush},  {121, DesignRiffle},
-    {122, DesignDeal},          {123, DesignTick},        {124, DesignChime},
-    {125, DesignWin},           {126, DesignOffer},       {127, DesignPick},
-    {128, DesignPush},          {129, DesignCelebration}, {130, DesignCoins},
+    {kSoundFlush, DesignFlush},
+    {kSoundFullHouse, DesignFullHouse},
+    {kSoundFourOfAKind, DesignFourOfAKind},
+    {kSoundStraightFlush, DesignStraightFlush},
+    {kSoundRoyalFlush, DesignRoyalFlush},
+    {kSoundTurnToBack, DesignRiffle},
+    {kSoundDeal, DesignDeal},
+    {kSoundCard, DesignTick},
+    {kSoundTenthCard, DesignChime},
+    {kSoundWin, DesignWin},
+    {kSoundOffer, DesignOffer},
+    {kSoundPick, DesignPick},
+    {kSoundPush, DesignPush},
+    {kSoundCongratulations, DesignCelebration},
+    {kSoundPaid, DesignCoins},
 };
 
 }  // namespace
 
 std::vector<uint8_t> RenderSound(const SoundEntry& entry) {
-  if (entry.id == kSilenceId) return {128};
+  if (entry.id == kSoundSilence) return {128};
   Track track(entry.sampleRate, entry.seconds);
   for (const Design& design : kDesigns) {
     if (design.id == entry.id) design.render(track);
@@ -39,22 +47,15 @@ std::vector<uint8_t> SoundFile(int id) {
   return EncodeWave(entry->sampleRate, RenderSound(*entry));
 }
 
+std::vector<generated::OutputFile> SoundFiles() {
+  std::vector<generated::OutputFile> files;
+  for (const SoundEntry& entry : SoundTable())
+    files.push_back({"waves/" + std::to_string(entry.id) + ".wav", SoundFile(entry.id)});
+  return files;
+}
+
 bool WriteAll(const std::filesystem::path& directory, std::string& error) {
-  std::error_code code;
-  std::filesystem::create_directories(directory / "waves", code);
-  for (const SoundEntry& entry : SoundTable()) {
-    const std::filesystem::path path = directory / "waves" / (std::to_string(entry.id) + ".wav");
-    const std::vector<uint8_t> bytes = SoundFile(entry.id);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      error = "cannot write " + path.string();
-      return false;
-    }
-  }
-  return true;
+  return generated::WriteWithResourceList(directory, SoundFiles(), kResourceListName, error);
 }
 
 }  // namespace sounds

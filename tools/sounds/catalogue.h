@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/output_files.h"
 #include "tools/sounds/sound_table.h"
 
 namespace sounds {
@@ -14,7 +15,10 @@ namespace sounds {
 std::vector<uint8_t> RenderSound(const SoundEntry& entry);
 // The wave file of sound `id`; empty for an id not in the table.
 std::vector<uint8_t> SoundFile(int id);
-// Writes waves/<id>.wav below `directory` for every sound; false with a message on failure.
+// waves/<id>.wav for every sound of the table.
+std::vector<generated::OutputFile> SoundFiles();
+// Writes them and their resource list below `directory`; false with a message on failure.
+inline constexpr const char* kResourceListName = "sounds.qrc";
 bool WriteAll(const std::filesystem::path& directory, std::string& error);
 
 }  // namespace sounds

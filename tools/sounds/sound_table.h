@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <span>
 
+#include "core/sounds.h"
+
 namespace sounds {
 
 struct SoundEntry {
@@ -14,25 +16,23 @@ struct SoundEntry {
   double peak;     // loudest sample as a fraction of full scale
 };
 
-inline constexpr int kSilenceId = 100;
-
 inline constexpr SoundEntry kSoundTable[] = {
-    {kSilenceId, 22050, 0.0, 0.0},  // a single sample of silence
-    {107, 8000, 1.06, 0.75},        // flush
-    {108, 8000, 1.66, 0.78},        // full house
-    {109, 8000, 2.02, 0.82},        // four of a kind
-    {110, 22050, 0.35, 0.85},       // straight flush
-    {112, 22050, 0.18, 0.88},       // royal flush
-    {121, 8000, 0.70, 0.55},        // cards turn face down
-    {122, 8000, 0.09, 0.60},        // deal
-    {123, 8000, 0.02, 0.50},        // card tick
-    {124, 8000, 0.37, 0.70},        // tenth card
-    {125, 8000, 2.04, 0.85},        // win
-    {126, 8000, 0.90, 0.65},        // double-up offered
-    {127, 8000, 0.25, 0.55},        // double-up pick
-    {128, 8000, 1.63, 0.65},        // push
-    {129, 8000, 9.09, 0.80},        // all 52 cards
-    {130, 8000, 0.35, 0.70},        // coins paid
+    {kSoundSilence, 22050, 0.0, 0.0},           // a single sample of silence
+    {kSoundFlush, 8000, 1.06, 0.75},            // flush
+    {kSoundFullHouse, 8000, 1.66, 0.78},        // full house
+    {kSoundFourOfAKind, 8000, 2.02, 0.82},      // four of a kind
+    {kSoundStraightFlush, 22050, 0.35, 0.85},   // straight flush
+    {kSoundRoyalFlush, 22050, 0.18, 0.88},      // royal flush
+    {kSoundTurnToBack, 8000, 0.70, 0.55},       // cards turn face down
+    {kSoundDeal, 8000, 0.09, 0.60},             // deal
+    {kSoundCard, 8000, 0.02, 0.50},             // card tick
+    {kSoundTenthCard, 8000, 0.37, 0.70},        // tenth card
+    {kSoundWin, 8000, 2.04, 0.85},              // win
+    {kSoundOffer, 8000, 0.90, 0.65},            // double-up offered
+    {kSoundPick, 8000, 0.25, 0.55},             // double-up pick
+    {kSoundPush, 8000, 1.63, 0.65},             // push
+    {kSoundCongratulations, 8000, 9.09, 0.80},  // all 52 cards
+    {kSoundPaid, 8000, 0.35, 0.70},             // coins paid
 };
 
 // Envelope and voice lengths, in seconds.
