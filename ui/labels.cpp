@@ -1,5 +1,6 @@
 #include "ui/labels.h"
 
+#include <algorithm>
 #include <array>
 
 #include "settings/players.h"
@@ -61,17 +62,7 @@ Label doubleDownMessage;
 
 namespace {
 
-const auto kBackgroundLabels = std::to_array<Label*>({
-    &cardCaptions[0],
-    &cardCaptions[1],
-    &cardCaptions[2],
-    &cardCaptions[3],
-    &cardCaptions[4],
-    &cardCaptions[5],
-    &cardCaptions[6],
-    &cardCaptions[7],
-    &cardCaptions[8],
-    &cardCaptions[9],
+constexpr auto kMeterLabels = std::to_array<Label*>({
     &wagerCaption,
     &wagerMeter,
     &winCaption,
@@ -82,36 +73,47 @@ const auto kBackgroundLabels = std::to_array<Label*>({
     &paidMeter,
     &creditsCaption,
     &creditsMeter,
-    &gameOverMessage,
-    &goodLuckMessage,
-    &winnerMessage,
-    &selectCardPrompt,
-    &insertCoinOrDealPrompt,
-    &insertCoinBetOrDealPrompt,
-    &doubleCollectPrompt,
-    &doubleRulesNotice,
-    &congratulationsMessage,
-    &doubleTitle,
-    &bonusCardsCaption,
-    &bonusCardsValue,
-    &collectableCaption,
-    &collectableValue,
-    &tryLuckCaption,
-    &tryLuckCount,
-    &tryLuckValue,
-    &coinsCaptions[0],
-    &coinsCaptions[1],
-    &coinsCaptions[2],
-    &doubleSelectCardMessage,
-    &doublePushMessage,
-    &higherQuestion,
-    &collectWinningsPrompt,
-    &doubleWinnerMessage,
-    &doubleGoodLuckMessage,
-    &doubleDownMessage,
 });
 
+template <std::size_t... N>
+constexpr auto Join(const std::array<Label*, N>&... parts) {
+  std::array<Label*, (N + ...)> all{};
+  auto at = all.begin();
+  ((at = std::copy(parts.begin(), parts.end(), at)), ...);
+  return all;
+}
+
+constexpr auto kBackgroundLabels =
+    Join(std::to_array<Label*>({
+             &cardCaptions[0],
+             &cardCaptions[1],
+             &cardCaptions[2],
+             &cardCaptions[3],
+             &cardCaptions[4],
+             &cardCaptions[5],
+             &cardCaptions[6],
+             &cardCaptions[7],
+             &cardCaptions[8],
+             &cardCaptions[9],
+         }),
+         kMeterLabels,
+         std::to_array<Label*>({
+             &gameOverMessage,     &goodLuckMessage,        &winnerMessage,
+             &selectCardPrompt,    &insertCoinOrDealPrompt, &insertCoinBetOrDealPrompt,
+             &doubleCollectPrompt, &doubleRulesNotice,      &congratulationsMessage,
+             &doubleTitle,         &bonusCardsCaption,      &bonusCardsValue,
+             &collectableCaption,  &collectableValue,       &tryLuckCaption,
+             &tryLuckCount,        &tryLuckValue,           &coinsCaptions[0],
+             &coinsCaptions[1],    &coinsCaptions[2],       &doubleSelectCardMessage,
+             &doublePushMessage,   &higherQuestion,         &collectWinningsPrompt,
+             &doubleWinnerMessage, &doubleGoodLuckMessage,  &doubleDownMessage,
+         }));
+
 }  // namespace
+
+std::span<Label* const> MeterLabels() {
+  return kMeterLabels;
+}
 
 std::span<Label* const> BackgroundLabels() {
   return kBackgroundLabels;

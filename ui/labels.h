@@ -85,6 +85,8 @@ extern Label doubleWinnerMessage;
 extern Label doubleGoodLuckMessage;
 extern Label doubleDownMessage;
 
+// The captions and values of the wager, win, saved, paid and credits meters, in that order.
+std::span<Label* const> MeterLabels();
 // The labels whose fill is the player's background color; a new color goes to exactly these.
 std::span<Label* const> BackgroundLabels();
 void ApplyBackgroundColor(Color color);

@@ -262,18 +262,8 @@ int LayoutDoubleScreen(platform::Window* window) {
 }
 
 void DrawMeterLabels(platform::Window* window, platform::Dc* dc) {
-  Label* const inOrder[] = {&congratulationsMessage,
-                            &wagerCaption,
-                            &wagerMeter,
-                            &winCaption,
-                            &winMeter,
-                            &saveCaption,
-                            &saveMeter,
-                            &paidCaption,
-                            &paidMeter,
-                            &creditsCaption,
-                            &creditsMeter,
-                            &gameOverMessage};
-  for (Label* label : inOrder)
+  congratulationsMessage.Draw(window, dc);
+  for (Label* label : MeterLabels())
     label->Draw(window, dc);
+  gameOverMessage.Draw(window, dc);
 }
