@@ -54,7 +54,7 @@ constexpr std::int32_t kDefaultSound = 1;
 constexpr std::int32_t kDefaultLevel = 3;
 constexpr std::int32_t kDefaultHint = 0;
 constexpr std::int32_t kDefaultJokerNum = 0;
-constexpr platform::Color kDefaultColor = 32768;
+constexpr platform::Color kDefaultColor = platform::Rgb(0, 128, 0);  // dark green
 
 std::string settingsPath;
 // The file as read at the start, with every save since; read at most once for a path.
