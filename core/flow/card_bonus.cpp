@@ -56,7 +56,7 @@ void ShowCardBonusPays(platform::Window* window, std::int32_t bet) {
 void ShowSuccessRow(platform::Window* window, int count) {
   const int row = RowForCount(count);
   if (row == 0) return;
-  ResetSuccessPanel(window, 0);
+  ResetSuccessPanel(window, kKeepTexts);
 
   if (row == kScrollRow && count != 26) {
     for (int r = kSuccessRows; r > kScrollRow; --r) {
@@ -83,7 +83,7 @@ void ResetSuccessPanel(platform::Window* window, int resetTexts) {
   for (int r = 0; r <= kSuccessRows; ++r) {
     Label& label = successesTable[kSuccessCountColumn + r];
     label.SetColors(kPanelBlue, label.textColor, window);
-    if (resetTexts != 1 || r == 0) continue;
+    if (resetTexts != kResetTexts || r == 0) continue;
     const std::string initial = SuccessCaption(kSuccessRowLow[r - 1], kSuccessRowHigh[r - 1]);
     // A caption scrolled in the last game must be shown as restored, not only stored.
     if (label.text != initial) label.SetText(initial.c_str(), window);

@@ -10,6 +10,8 @@
 void ShowCardBonusPays(platform::Window* window, std::int32_t bet);
 // Lights the row that `count` cards reach; as each card is counted.
 void ShowSuccessRow(platform::Window* window, int count);
-// Unlights the rows, and with resetTexts 1 restores captions scrolled in the last game; at a new
-// game.
+// Unlights the rows, and with kResetTexts restores the captions scrolled in the last game; when a
+// hand changes (kKeepTexts) and at a new game (kResetTexts).
+inline constexpr int kKeepTexts = 0;
+inline constexpr int kResetTexts = 1;
 void ResetSuccessPanel(platform::Window* window, int resetTexts);

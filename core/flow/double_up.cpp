@@ -75,7 +75,7 @@ void OfferDouble(platform::Window* window, const GameState& state) {
     doubleRulesNotice.SetVisible(kHidden, nullptr, kLater);
     HideDoubleCaptions(nullptr);
     platform::Sleep(kDoubleUpPauseMs);
-    ShowCongratulations(window, 1);
+    ShowCongratulations(window, kShown);
     Collect(window);
   } else {
     for (Label* label :
@@ -111,7 +111,7 @@ void StartDoubleTurn(platform::Window* window) {
        {collectButton, dealDrawButton, halfDoubleButton, oneBetButton, repeatBetButton})
     platform::EnableWindow(button, false);
   HideDoubleCaptions(window);
-  ShowCongratulations(window, 0);
+  ShowCongratulations(window, kHidden);
   doubleDownMessage.SetVisible(kHidden, window, kLater);
   doublePushMessage.SetVisible(kHidden, window, kLater);
   doubleGoodLuckMessage.SetVisible(kShown, window, kLater);

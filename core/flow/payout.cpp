@@ -98,7 +98,7 @@ std::int32_t ComputeWin(int succeeded, GameState& state) {
 }
 
 void ShowWinner(platform::Window* window) {
-  if (cardsSucceeded == kFullDeckCards) ShowCongratulations(window, 1);
+  if (cardsSucceeded == kFullDeckCards) ShowCongratulations(window, kShown);
   ShowLabel(winnerMessage, kShown, window);
   ShowLabel(winCaption, kShown, window);
   winMeter.SetNumber(gameState.win, window);
@@ -108,16 +108,17 @@ void ShowWinner(platform::Window* window) {
 }
 
 void ShowCongratulations(platform::Window* window, int on) {
+  const bool shown = on == kShown;
   for (int i = 0; i < kHandSize; ++i) {
     if (cardWindows[i] != nullptr)
-      platform::ShowWindow(cardWindows[i], on == 1 ? platform::SW_HIDE : platform::SW_SHOW);
+      platform::ShowWindow(cardWindows[i], shown ? platform::SW_HIDE : platform::SW_SHOW);
   }
-  congratulationsMessage.SetVisible(on == 1 ? 1 : 0, window, 1);
-  if (on == 1) SendSound(window, kSoundCongratulations, kPlayToEnd);
+  congratulationsMessage.SetVisible(shown ? kShown : kHidden, window, kNow);
+  if (shown) SendSound(window, kSoundCongratulations, kPlayToEnd);
 }
 
 void Collect(platform::Window* window) {
-  if (congratulationsMessage.visible == 1) ShowCongratulations(window, 0);
+  if (congratulationsMessage.visible == kShown) ShowCongratulations(window, kHidden);
   if (gameState.win != 0) {
     PayOutAndEnd(window, std::int64_t{gameState.win} + gameState.saved);
     platform::InvalidateRect(window, nullptr, true);

@@ -20,7 +20,7 @@ void RecordHit(platform::Window* window, int category, int playable);
 std::int32_t ComputeWin(int cardsSucceeded, GameState& state);
 // The winner's message and the WIN meter; at the end of a game that won.
 void ShowWinner(platform::Window* window);
-// The full-deck celebration on (`on` 1, hiding the hand) or off.
+// The full-deck celebration kShown (hiding the hand) or kHidden.
 void ShowCongratulations(platform::Window* window, int on);
 // Pays win and saved into the credits and clears the game's meters; on COLLECT, a new wager, or
 // a forced collect.

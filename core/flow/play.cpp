@@ -100,7 +100,7 @@ void RepeatBet(platform::Window* window) {
 }
 
 void NewGameReset(platform::Window* window) {
-  ResetSuccessPanel(window, 1);
+  ResetSuccessPanel(window, kResetTexts);
   ResetSpecialBonusPanel(window, kResetHits);
   CountCardSucceeded(emptyCard);
 
@@ -149,7 +149,7 @@ void HandChanged(platform::Window* window) {
   int playable = 0;
   for (int i = 0; i < kHandSize; ++i) {
     const int m = MatchesPile(*pileTop, *handSlots[i]);
-    cardCaptions[i].SetVisible(m, window, 0);
+    cardCaptions[i].SetVisible(m == 1 ? kShown : kHidden, window, kLater);
     platform::EnableWindow(selectButtons[i], m == 1);
     platform::EnableWindow(cardWindows[i], m == 1);
     playable += m;
