@@ -11,13 +11,13 @@ HandCategory EvaluateHand(const Card* const hand[5]) {
 
   for (int slot = 0; slot < 5; ++slot) {
     const Card* card = hand[slot];
-    if (card == nullptr || card->rank == -1) return HandNothing;
+    if (card == nullptr || card->rank == -1) return kHandNothing;
     if (card->isJoker == 1) {
       ++jokers;
       continue;
     }
     // Not in the rule: an ordinary card out of range would index past the counters.
-    if (card->suit < 0 || card->suit > 3 || card->rank < 0 || card->rank > 12) return HandNothing;
+    if (card->suit < 0 || card->suit > 3 || card->rank < 0 || card->rank > 12) return kHandNothing;
     const int same = ++rankCount[card->rank];
     ++suitCount[card->suit];
     if (same > maxSame) maxSame = same;
@@ -55,41 +55,41 @@ HandCategory EvaluateHand(const Card* const hand[5]) {
   switch (maxSame) {
     case 1:
       if (flush && straight && straightLow == 9) {
-        return jokers == 0 ? HandRoyalFlush : HandJokerRoyalFlush;
+        return jokers == 0 ? kHandRoyalFlush : kHandJokerRoyalFlush;
       }
-      if (flush && straight) return HandStraightFlush;
-      if (straight) return HandStraight;
-      if (flush) return HandFlush;
-      if (jokers == 2) return HandThreeOfAKind;
-      if (jokers == 1) return HandJokerPair;
-      return HandNothing;
+      if (flush && straight) return kHandStraightFlush;
+      if (straight) return kHandStraight;
+      if (flush) return kHandFlush;
+      if (jokers == 2) return kHandThreeOfAKind;
+      if (jokers == 1) return kHandJokerPair;
+      return kHandNothing;
     case 2:
       if (pairs == 1) {
-        if (jokers == 0) return highPair ? HandHighPair : HandLowPair;
-        if (jokers == 1) return HandThreeOfAKind;
-        if (jokers == 2) return HandFourOfAKind;
+        if (jokers == 0) return highPair ? kHandHighPair : kHandLowPair;
+        if (jokers == 1) return kHandThreeOfAKind;
+        if (jokers == 2) return kHandFourOfAKind;
       } else if (pairs == 2) {
-        if (jokers == 0) return HandTwoPair;
-        if (jokers == 1) return HandFullHouse;
+        if (jokers == 0) return kHandTwoPair;
+        if (jokers == 1) return kHandFullHouse;
       }
-      return HandNothing;
+      return kHandNothing;
     case 3:
       if (pairs == 1) {
-        if (jokers == 0) return HandThreeOfAKind;
-        if (jokers == 1) return HandFourOfAKind;
-        if (jokers == 2) return HandFiveOfAKind;
+        if (jokers == 0) return kHandThreeOfAKind;
+        if (jokers == 1) return kHandFourOfAKind;
+        if (jokers == 2) return kHandFiveOfAKind;
       } else if (pairs == 2 && jokers == 0) {
-        return HandFullHouse;
+        return kHandFullHouse;
       }
-      return HandNothing;
+      return kHandNothing;
     case 4:
       if (pairs == 1) {
-        if (jokers == 0) return HandFourOfAKind;
-        if (jokers == 1) return HandFiveOfAKind;
+        if (jokers == 0) return kHandFourOfAKind;
+        if (jokers == 1) return kHandFiveOfAKind;
       }
-      return HandNothing;
+      return kHandNothing;
     default:
-      return HandNothing;
+      return kHandNothing;
   }
 }
 

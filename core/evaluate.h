@@ -5,25 +5,25 @@
 
 // The result of EvaluateHand.
 enum HandCategory : int {
-  HandNothing = 0,    // nothing, or a slot without a card
-  HandJokerPair = 1,  // one pair made with a joker
-  HandLowPair = 2,    // natural pair below tens
-  HandHighPair = 3,   // natural pair of tens or better
-  HandTwoPair = 4,
-  HandThreeOfAKind = 5,
-  HandStraight = 6,
-  HandFlush = 7,
-  HandFullHouse = 8,
-  HandFourOfAKind = 9,
-  HandStraightFlush = 10,
-  HandFiveOfAKind = 11,
-  HandJokerRoyalFlush = 12,  // royal flush with at least one joker
-  HandRoyalFlush = 13,       // natural royal flush
+  kHandNothing = 0,    // nothing, or a slot without a card
+  kHandJokerPair = 1,  // one pair made with a joker
+  kHandLowPair = 2,    // natural pair below tens
+  kHandHighPair = 3,   // natural pair of tens or better
+  kHandTwoPair = 4,
+  kHandThreeOfAKind = 5,
+  kHandStraight = 6,
+  kHandFlush = 7,
+  kHandFullHouse = 8,
+  kHandFourOfAKind = 9,
+  kHandStraightFlush = 10,
+  kHandFiveOfAKind = 11,
+  kHandJokerRoyalFlush = 12,  // royal flush with at least one joker
+  kHandRoyalFlush = 13,       // natural royal flush
 };
 
 // Classifies the five cards of the hand slots 0..4, in slot order, as a poker hand with wild
 // jokers. A null slot, or a card with rank -1 (empty or face-down), or an ordinary card whose suit
-// or rank is out of range, gives HandNothing.
+// or rank is out of range, gives kHandNothing.
 HandCategory EvaluateHand(const Card* const hand[5]);
 
 // 1 when card may be played onto pileTop, else 0.

@@ -24,17 +24,17 @@ constexpr int kRowSounds[kSpecialBonusRows] = {kSoundRoyalFlush, kSoundStraightF
 // The panel row 1..5 a hand category counts in, or 0 when it scores nothing.
 int SpecialBonusRow(int category) {
   switch (category) {
-    case HandRoyalFlush:
-    case HandJokerRoyalFlush:
+    case kHandRoyalFlush:
+    case kHandJokerRoyalFlush:
       return 1;
-    case HandStraightFlush:
+    case kHandStraightFlush:
       return 2;
-    case HandFourOfAKind:
-    case HandFiveOfAKind:
+    case kHandFourOfAKind:
+    case kHandFiveOfAKind:
       return 3;
-    case HandFullHouse:
+    case kHandFullHouse:
       return 4;
-    case HandFlush:
+    case kHandFlush:
       return 5;
     default:
       return 0;

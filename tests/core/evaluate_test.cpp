@@ -32,10 +32,10 @@ const Card* CardFromText(const std::string& text, Card& storage, int jokerNumber
 // The exhaustive check puts the jokers last; these hold in any order of the slots.
 TEST(EvaluateHand, HandsAReaderCouldGetWrongInAnySlotOrder) {
   const std::pair<const char*, int> cases[] = {
-      {"TH JH QH KH *", HandJokerRoyalFlush}, {"AH TH * * QH", HandJokerRoyalFlush},
-      {"AS 3S 5S * *", HandStraightFlush},    {"KS 9H 5C 2D *", HandJokerPair},
-      {"7S 7H * 2C KD", HandThreeOfAKind},    {"- TH JH QH KH", HandNothing},
-      {"TH JH B QH KH", HandNothing},         {"0 TH JH QH KH", HandNothing},
+      {"TH JH QH KH *", kHandJokerRoyalFlush}, {"AH TH * * QH", kHandJokerRoyalFlush},
+      {"AS 3S 5S * *", kHandStraightFlush},    {"KS 9H 5C 2D *", kHandJokerPair},
+      {"7S 7H * 2C KD", kHandThreeOfAKind},    {"- TH JH QH KH", kHandNothing},
+      {"TH JH B QH KH", kHandNothing},         {"0 TH JH QH KH", kHandNothing},
   };
   for (const auto& [text, category] : cases) {
     Card cards[5];
