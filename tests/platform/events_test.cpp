@@ -60,19 +60,6 @@ TEST_F(WindowTest, TimersFireOnceInDeadlineOrderRearmingReplacesAndDestroyingCan
   EXPECT_EQ(NextTimerDelay(), -1);                      // all one-shot
 }
 
-TEST_F(WindowTest, ChainedTimersArmedFromCallbacksKeepTheirSpacing) {
-  Window* w = MakeTopLevel(20, 20);
-  std::vector<std::int64_t> at;
-  std::function<void(Window*, unsigned)> step = [&](Window* win, unsigned id) {
-    KillTimer(win, id);
-    at.push_back(clock.NowMs());
-    if (at.size() < 4) SetTimer(win, id, 100, step);
-  };
-  SetTimer(w, 102, 0, step);
-  AdvanceBy(1000);
-  EXPECT_EQ(at, (std::vector<std::int64_t>{1000, 1100, 1200, 1300}));
-}
-
 TEST_F(WindowTest, BlockingWaitAdvancesTheFakeClockWithoutRunningTheQueue) {
   Window* w = MakeTopLevel(20, 20);
   RunUntilIdle();
