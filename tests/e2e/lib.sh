@@ -81,8 +81,8 @@ ini_value() { # KEY [SECTION]: the value in the settings file, empty when absent
     /^\[/ { in_s = (s == "" || $0 == "[" s "]") } in_s && $1 == k { print substr($0, length(k) + 2); exit }'
 }
 
-start_app() {
-  (cd "$app_dir" && exec ./quaxel) 2>>"$work/stderr" &
+start_app() { # [COMMAND...]: the program started by that command (strace, say), else by itself
+  (cd "$app_dir" && exec "$@" ./quaxel) 2>>"$work/stderr" &
   app=$!
 }
 
@@ -124,6 +124,15 @@ tap() { # BUTTON WINDOW
   click "$2" "$x" "$y"
 }
 press() { tap "$1" "$2"; sleep 0.3; } # the same, with time for the program to answer
+
+# Starts the program and brings its table to the front once its title matches TITLE (Ann's table
+# by default): sets main, empty when none came within SECONDS.
+open_table() { # [TITLE [SECONDS]]
+  start_app
+  main=$(window "${1:-^Quaxel\? - \[Ann\]$}" "${2:-10}")
+  [ -z "$main" ] || xdotool windowactivate --sync "$main" 2>/dev/null
+}
+quit() { [ -n "$main" ] && press quit "$main"; wait_exit; }
 
 # The frame that the window manager draws around a window: sets frame to its left, right, top and
 # bottom widths, and geometry's values.

@@ -4,13 +4,10 @@
 # one copy runs, and a second start brings the running one, or its open dialog, to the front.
 . "$(dirname "$0")/lib.sh"
 
-for display in unset :999; do
-  if [ $display = unset ]; then
-    (cd "$app_dir" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 ./quaxel 2>"$work/err")
-  else
-    (cd "$app_dir" && DISPLAY=$display timeout 20 ./quaxel 2>"$work/err")
-  fi
-  same "exit status and lines on standard error with DISPLAY $display" \
+for display in "" :999; do
+  (cd "$app_dir" && env -u DISPLAY -u WAYLAND_DISPLAY ${display:+DISPLAY=$display} timeout 20 \
+    ./quaxel 2>"$work/err")
+  same "exit status and lines on standard error with DISPLAY '$display'" \
     "$?/$(grep -c . "$work/err")" "255/1"
 done
 
@@ -70,21 +67,17 @@ title=$(xdotool getwindowname "$main")
 same "title once OK has put the named player in play" "$title" "Quaxel? - [Zed]"
 second_start "$title"
 check "the second start wrote no settings" test ! -e "$ini"
-press quit "$main"
-wait_exit
+quit
 same "QUIT ends with" "$status" 0
 same "saved player" "$(ini_value LastPlayer)/$(ini_value 'User Name' 'Player 1')/$(ini_value Credits)" \
   "1/Zed/60"
 
 # A killed copy never blocks the next start.
-start_app
-window '^Quaxel\? - ' >/dev/null
+open_table '^Quaxel\? - '
 { kill -9 "$app" && wait "$app"; } 2>/dev/null
-start_app
-main=$(window '^Quaxel\? - ')
+open_table '^Quaxel\? - '
 check "a killed copy does not block the next start" test -n "$main"
-press quit "$main"
-wait_exit
+quit
 
 # Without a usable runtime folder the lock is the user's own: another user's lock file, held, at
 # the name a shared folder would give, and a runtime folder open to everyone, keep no one out.
@@ -95,11 +88,9 @@ if rm -f "$foreign" && : >"$foreign" && chown nobody "$foreign" && chmod 600 "$f
   helpers="$helpers $holder"
   mkdir -m 777 "$work/open-run"
   for runtime in "" "$work/open-run"; do
-    XDG_RUNTIME_DIR=$runtime start_app
-    main=$(window '^Quaxel\? - ' 5)
+    XDG_RUNTIME_DIR=$runtime open_table '^Quaxel\? - ' 5
     check "starts beside another user's lock (runtime folder '$runtime')" test -n "$main"
-    press quit "$main"
-    wait_exit
+    quit
   done
   check "nothing of ours in a runtime folder open to everyone" test -z "$(ls -A "$work/open-run")"
   kill "$holder" 2>/dev/null

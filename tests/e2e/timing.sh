@@ -4,7 +4,6 @@
 # and of a card's flight come when their timers say, to the millisecond, each from one wake-up.
 . "$(dirname "$0")/lib.sh"
 
-quit() { press quit "$main"; wait_exit; }
 # Context switches of all the program's threads so far.
 switches() {
   cat /proc/"$app"/task/*/status 2>/dev/null |
@@ -14,9 +13,7 @@ audio_threads() { cat /proc/"$app"/task/*/comm 2>/dev/null | grep -c '^SDLAudio'
 
 # Sound on: " 1 BET" and DEAL/DRAW play their sounds, and the audio device runs while they do.
 write_ini Sound=1
-start_app
-main=$(window '^Quaxel\? - \[Ann\]$')
-xdotool windowactivate --sync "$main"
+open_table
 tap bet "$main"
 sleep 0.1
 same "audio threads while the bet's sound plays" "$(audio_threads)" 1
@@ -85,9 +82,8 @@ EOF
 }
 # A deal, then a card played onto the empty pile from slot 0: six steps of flight and the refill.
 traced_game() {
-  (cd "$app_dir" && exec strace -ff -qq --seccomp-bpf -ttt -T -o "$work/trace" \
-    -e trace=poll,ppoll,writev,sendmsg,timerfd_create,timerfd_settime ./quaxel) 2>>"$work/stderr" &
-  app=$!
+  start_app strace -ff -qq --seccomp-bpf -ttt -T -o "$work/trace" \
+    -e trace=poll,ppoll,writev,sendmsg,timerfd_create,timerfd_settime
   main=$(window '^Quaxel\? - \[Ann\]$' 20)
   tracee=$(tr -d " " </proc/"$app"/task/"$app"/children) # the traced program
   xdotool windowactivate --sync "$main"

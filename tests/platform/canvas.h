@@ -7,10 +7,14 @@
 
 #include "platform/gdi.h"
 
+inline constexpr platform::Color kRed = platform::Rgb(255, 0, 0);
+inline constexpr platform::Color kGreen = platform::Rgb(0, 255, 0);
+inline constexpr platform::Color kBlue = platform::Rgb(0, 0, 255);
+inline constexpr platform::Color kWhite = platform::Rgb(255, 255, 255);
+
 class Canvas {
  public:
-  Canvas(int width, int height, platform::Color paper = platform::Rgb(255, 255, 255))
-      : width_(width), height_(height) {
+  Canvas(int width, int height, platform::Color paper = kWhite) : width_(width), height_(height) {
     platform::Brush* brush = platform::CreateSolidBrush(paper);
     platform::FillRect(dc(), {0, 0, width, height}, brush);
     platform::DeleteObject(brush);
@@ -34,7 +38,7 @@ class Canvas {
     }
     return box.IsEmpty() ? platform::Rect{} : box;
   }
-  platform::Rect Ink(platform::Color paper = platform::Rgb(255, 255, 255)) const {
+  platform::Rect Ink(platform::Color paper = kWhite) const {
     return Find([paper](platform::Color c) { return c != paper; });
   }
 

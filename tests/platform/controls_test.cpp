@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/menu.h"
+#include "tests/platform/canvas.h"
 #include "tests/support/person.h"
 #include "tests/support/window_fixture.h"
 
@@ -188,12 +189,7 @@ TEST_F(ControlsTest, DestroyingTheOwnerEndsItsOpenDialogs) {
   EXPECT_FALSE(IsWindow(parent));
 }
 
-TEST_F(ControlsTest, MessageBoxesAndTheColorChooserAreAnsweredInTheirOwnLoop) {
-  person::WhenModal([] {
-    EXPECT_EQ(person::ModalTitle(), "Quaxel?");
-    person::ClickModalButton("No");
-  });
-  EXPECT_EQ(MessageBox(parent, "Clear Data?", "Quaxel?", MB_YESNO | MB_ICONQUESTION), IDNO);
+TEST_F(ControlsTest, TheColorChooserAnswersInItsOwnLoopAndTheCustomColorsAreTheCallers) {
   Color custom[16] = {};
   custom[15] = Rgb(9, 9, 9);
   Color color = Rgb(0, 128, 0);
@@ -214,26 +210,22 @@ TEST_F(ControlsTest, MessageBoxesAndTheColorChooserAreAnsweredInTheirOwnLoop) {
 }
 
 TEST(ButtonFaceTest, FacesAndFocusRectanglesHaveTheirShape) {
-  Dc* dc = CreateCompatibleDC(nullptr);
-  Bitmap* bitmap = CreateCompatibleBitmap(dc, 40, 30);
-  GdiObject* old = SelectObject(dc, bitmap);
+  Canvas canvas(40, 30);
+  Dc* dc = canvas.dc();
   const Rect r{0, 0, 40, 30};
   ASSERT_TRUE(DrawFrameControl(dc, r, DFC_BUTTON, DFCS_BUTTONPUSH));
-  EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
-  EXPECT_EQ(GetPixel(dc, 39, 29), GetSysColor(COLOR_3DDKSHADOW));
-  EXPECT_EQ(GetPixel(dc, 20, 15), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(canvas.At(39, 29), GetSysColor(COLOR_3DDKSHADOW));
+  EXPECT_EQ(canvas.At(20, 15), GetSysColor(COLOR_BTNFACE));
   ASSERT_TRUE(DrawFrameControl(dc, r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_PUSHED));
-  EXPECT_EQ(GetPixel(dc, 0, 0), GetSysColor(COLOR_3DDKSHADOW));  // sunken: dark on the top left
-  EXPECT_EQ(GetPixel(dc, 39, 29), GetSysColor(COLOR_BTNHIGHLIGHT));
+  EXPECT_EQ(canvas.At(0, 0), GetSysColor(COLOR_3DDKSHADOW));  // sunken: dark on the top left
+  EXPECT_EQ(canvas.At(39, 29), GetSysColor(COLOR_BTNHIGHLIGHT));
 
   ASSERT_TRUE(DrawFocusRect(dc, {4, 4, 36, 26}));
   const Color face = GetSysColor(COLOR_BTNFACE);
-  EXPECT_EQ(GetPixel(dc, 4, 4), face ^ 0x00FFFFFF);
-  EXPECT_EQ(GetPixel(dc, 5, 4), face);
-  EXPECT_EQ(GetPixel(dc, 20, 15), face);
+  EXPECT_EQ(canvas.At(4, 4), face ^ 0x00FFFFFF);
+  EXPECT_EQ(canvas.At(5, 4), face);
+  EXPECT_EQ(canvas.At(20, 15), face);
   DrawFocusRect(dc, {4, 4, 36, 26});  // drawing it twice takes it away
-  EXPECT_EQ(GetPixel(dc, 4, 4), face);
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
+  EXPECT_EQ(canvas.At(4, 4), face);
 }

@@ -11,10 +11,6 @@ using namespace platform;
 
 namespace {
 
-constexpr Color kRed = Rgb(255, 0, 0);
-constexpr Color kBlue = Rgb(0, 0, 255);
-constexpr Color kWhite = Rgb(255, 255, 255);
-
 LogFont Arial(int height, int width = 0, int weight = 700) {
   LogFont font;
   font.height = height;
@@ -139,20 +135,28 @@ TEST(Fonts, HeightIsTheCharacterSizeWidthStretchesAndWeightThickens) {
   EXPECT_GT(InkOf("HIT", 0, Arial(-15)).second, InkOf("HIT", 0, Arial(-15, 0, 400)).second * 5 / 4);
 }
 
-TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
-  const unsigned format = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
-  Canvas canvas(120, 60);
+constexpr unsigned kCentred = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
+
+// "HIT" in the outlined letters of the meters, centred in 120 x 60: the text recorded as a path
+// (which draws nothing), then stroked in the pen and filled in the brush.
+void Outline(Canvas& canvas, int penWidth, Color pen, Color fill) {
   Dc* dc = canvas.dc();
+  const Rect before = canvas.Ink();
   Selection font(dc, CreateFontIndirect(Arial(-29, 16)));
   ASSERT_TRUE(BeginPath(dc));
   SetBkMode(dc, TRANSPARENT);
-  Rect textRect{0, 0, 120, 60};
-  DrawText(dc, "HIT", -1, &textRect, format);
+  Rect rect{0, 0, 120, 60};
+  DrawText(dc, "HIT", -1, &rect, kCentred);
   ASSERT_TRUE(EndPath(dc));
-  EXPECT_TRUE(canvas.Ink().IsEmpty());  // recorded, not drawn
-  Selection pen(dc, CreatePen(PS_SOLID, 0, kRed));
-  Selection brush(dc, CreateSolidBrush(kBlue));
+  EXPECT_EQ(canvas.Ink(), before);
+  Selection stroke(dc, CreatePen(PS_SOLID, penWidth, pen));
+  Selection brush(dc, CreateSolidBrush(fill));
   ASSERT_TRUE(StrokeAndFillPath(dc));
+}
+
+TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
+  Canvas canvas(120, 60);
+  Outline(canvas, 0, kRed, kBlue);
   int inside = 0, other = 0;
   canvas.Find([](Color c) { return c == kBlue; }, &inside);
   canvas.Find([](Color c) { return c != kRed && c != kBlue && c != kWhite; }, &other);
@@ -166,7 +170,7 @@ TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
   }
   // The outline sits where the plain text would be.
   Canvas plain(120, 60);
-  Write(plain, "HIT", {0, 0, 120, 60}, format, Arial(-29, 16));
+  Write(plain, "HIT", {0, 0, 120, 60}, kCentred, Arial(-29, 16));
   const Rect outlined = canvas.Ink(), letters = plain.Find(Dark);
   for (auto [a, b] : {std::pair{outlined.left, letters.left},
                       {outlined.right, letters.right},
@@ -179,35 +183,22 @@ TEST(TextPath, OutlinedLettersHaveEdgesInThePenAndInsidesInTheBrush) {
 // what it drew); drawn on other pixels, they keep those pixels wherever they leave no ink.
 TEST(DrawText, RepeatedDrawingsShowWhatLiesBeneathThemNow) {
   const auto stripes = [](int x, int) { return x % 2 ? kRed : kWhite; };
-  const auto draw = [](Canvas& canvas, bool outlined) {
-    Dc* dc = canvas.dc();
-    Selection font(dc, CreateFontIndirect(Arial(-29, 16)));
-    Rect rect{0, 0, 120, 40};
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Rgb(0, 0, 0));
-    if (!outlined) {
-      DrawText(dc, "HIT", -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-      return;
-    }
-    BeginPath(dc);
-    DrawText(dc, "HIT", -1, &rect, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
-    EndPath(dc);
-    Selection pen(dc, CreatePen(PS_SOLID, 2, kBlue));
-    Selection brush(dc, CreateSolidBrush(Rgb(0, 0, 0)));
-    StrokeAndFillPath(dc);
-  };
   for (bool outlined : {false, true}) {
     SCOPED_TRACE(outlined ? "outlined" : "plain");
-    Canvas first(120, 40), again(120, 40), striped(120, 40);
-    draw(first, outlined);
-    draw(again, outlined);
+    const auto draw = [outlined](Canvas& canvas) {
+      outlined ? Outline(canvas, 2, kBlue, Rgb(0, 0, 0))
+               : void(Write(canvas, "HIT", {0, 0, 120, 60}, kCentred, Arial(-29, 16)));
+    };
+    Canvas first(120, 60), again(120, 60), striped(120, 60);
+    draw(first);
+    draw(again);
     Brush* red = CreateSolidBrush(kRed);
     for (int x = 1; x < 120; x += 2)
-      FillRect(striped.dc(), {x, 0, x + 1, 40}, red);
+      FillRect(striped.dc(), {x, 0, x + 1, 60}, red);
     DeleteObject(red);
-    draw(striped, outlined);
+    draw(striped);
     int inked = 0, kept = 0;
-    for (int y = 0; y < 40; ++y) {
+    for (int y = 0; y < 60; ++y) {
       for (int x = 0; x < 120; ++x) {
         ASSERT_EQ(again.At(x, y), first.At(x, y)) << x << "," << y;
         if (first.At(x, y) != kWhite) {
@@ -218,7 +209,7 @@ TEST(DrawText, RepeatedDrawingsShowWhatLiesBeneathThemNow) {
       }
     }
     EXPECT_GT(inked, 100);
-    EXPECT_EQ(kept, 120 * 40 - inked);
+    EXPECT_EQ(kept, 120 * 60 - inked);
   }
 }
 

@@ -31,21 +31,31 @@ TEST_F(WindowTest, EraseFillsWithTheClassBrushAndNoEraseKeepsOldPixels) {
   EXPECT_EQ(shot.Pixel(10, 10), kRed);  // outside the update region
 }
 
-TEST_F(WindowTest, PaintIsClippedToTheUpdateRegionAndValidates) {
-  Window* w = MakeTopLevel(40, 40);
+TEST_F(WindowTest, FillsShapesAndTextAreClippedToTheUpdateRegionAndPaintValidates) {
+  Window* w = MakeTopLevel(60, 40);
   RunUntilIdle();
   onPaint = [](Window*, Dc* dc) {
-    Brush* brush = CreateSolidBrush(kGreen);
-    FillRect(dc, {0, 0, 40, 40}, brush);
-    DeleteObject(brush);
+    Brush* yellow = CreateSolidBrush(kYellow);
+    FillRect(dc, {0, 0, 60, 40}, yellow);
+    DeleteObject(yellow);
+    Selection pen(dc, CreatePen(PS_SOLID, 1, kRed));
+    Selection brush(dc, CreateSolidBrush(kGreen));
+    Rectangle(dc, 0, 0, 60, 40);
+    MoveToEx(dc, 0, 20, nullptr);
+    LineTo(dc, 60, 20);
+    Rect rect{0, 0, 60, 40};
+    DrawText(dc, "WWWWWWW", -1, &rect, DT_SINGLELINE | DT_VCENTER);
   };
-  const Rect strip{0, 0, 40, 5};
-  InvalidateRect(w, &strip, false);
+  const Rect corner{0, 0, 10, 10};
+  InvalidateRect(w, &corner, false);
   UpdateWindow(w);               // paints at once, without the queue
   EXPECT_EQ(RunUntilIdle(), 0);  // and validates
   const Image shot = Screenshot(w);
-  EXPECT_EQ(shot.Pixel(20, 4), kGreen);
-  EXPECT_EQ(shot.Pixel(20, 5), kBackground);
+  EXPECT_EQ(std::pair(shot.Pixel(0, 0), shot.Pixel(5, 5)), std::pair(kRed, kGreen));
+  int outside = 0;
+  for (int i = 0; i < 60 * 40; ++i)
+    outside += (i % 60 >= 10 || i / 60 >= 10) && shot.Pixel(i % 60, i / 60) != kBackground;
+  EXPECT_EQ(outside, 0);
 }
 
 TEST_F(WindowTest, ChildrenComposeOverTheParentAndOlderChildrenLieOnTop) {

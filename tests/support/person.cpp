@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <deque>
 #include <map>
 
@@ -33,18 +34,14 @@ ModalActs& Acts() {
   return acts;
 }
 
-bool Handled(QWidget* modal) {
-  for (const QPointer<QWidget>& w : Acts().handled) {
-    if (w == modal) return true;
-  }
-  return false;
-}
-
 // Runs inside whatever loop is turning, the modal one included.
 void Watch() {
   ModalActs& acts = Acts();
   QWidget* modal = QApplication::activeModalWidget();
-  if (acts.pending.empty() || modal == nullptr || !modal->isVisible() || Handled(modal)) return;
+  if (acts.pending.empty() || modal == nullptr || !modal->isVisible() ||
+      std::ranges::count(acts.handled, QPointer<QWidget>(modal)) > 0) {
+    return;
+  }
   // A window manager gives a new dialog the activation; the person acts once it has it.
   if (QApplication::activeWindow() != modal && ++acts.waits < 100) {
     modal->activateWindow();
@@ -68,21 +65,33 @@ QWidget* ModalTop() {
   return QApplication::activeModalWidget();
 }
 
+// A left click at the centre of a widget, through the window system's input for its window.
+void ClickCentre(QWidget* widget) {
+  QWidget* top = widget->window();
+  if (QWindow* handle = top->windowHandle()) {
+    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier,
+                      widget->mapTo(top, widget->rect().center()));
+  }
+  Settle();
+}
+
+// Clicks the first visible widget of type W in the modal window on top that `match` accepts.
+template <typename W>
+bool ClickInModal(const std::function<bool(W*)>& match) {
+  QWidget* modal = ModalTop();
+  if (modal == nullptr) return false;
+  for (W* widget : modal->findChildren<W*>()) {
+    if (!widget->isVisible() || !match(widget)) continue;
+    ClickCentre(widget);
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void Click(platform::Window* window) {
-  if (!platform::IsWindow(window)) return;
-  ClickAt(window, window->widget->width() / 2, window->widget->height() / 2);
-}
-
-void ClickAt(platform::Window* window, int x, int y) {
-  if (!platform::IsWindow(window)) return;
-  QWidget* widget = window->widget;
-  QWidget* top = widget->window();
-  QWindow* handle = top->windowHandle();
-  if (handle == nullptr) return;
-  QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, widget->mapTo(top, QPoint(x, y)));
-  Settle();
+  if (platform::IsWindow(window)) ClickCentre(window->widget);
 }
 
 void Key(const std::string& key) {
@@ -174,37 +183,14 @@ std::string ModalText() {
 }
 
 bool ClickModalButton(const std::string& text) {
-  QWidget* modal = ModalTop();
-  if (modal == nullptr) return false;
-  for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
-    QString label = button->text();
-    label.remove('&');
-    if (label.toStdString() != text || !button->isVisible() || !button->isEnabled()) continue;
-    QWindow* handle = modal->windowHandle();
-    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier,
-                      button->mapTo(modal, button->rect().center()));
-    Settle();
-    return true;
-  }
-  return false;
+  return ClickInModal<QAbstractButton>([&](QAbstractButton* button) {
+    return button->isEnabled() && QString(button->text()).remove('&').toStdString() == text;
+  });
 }
 
 bool ClickEditHolding(const std::string& text) {
-  QWidget* modal = ModalTop();
-  if (modal == nullptr) return false;
-  for (QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
-    if (edit->text().toStdString() != text || !edit->isVisible()) continue;
-    QTest::mouseClick(modal->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      edit->mapTo(modal, edit->rect().center()));
-    Settle();
-    return true;
-  }
-  return false;
-}
-
-std::string FocusedEditText() {
-  auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-  return edit != nullptr ? edit->text().toStdString() : std::string();
+  return ClickInModal<QLineEdit>(
+      [&](QLineEdit* edit) { return edit->text().toStdString() == text; });
 }
 
 void Settle() {

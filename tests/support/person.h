@@ -12,10 +12,8 @@ class Window;
 
 namespace person {
 
-// A left click at the centre of a window (a button, a card window), or at a point of its client
-// area.
+// A left click at the centre of a window (a button, a card window).
 void Click(platform::Window* window);
-void ClickAt(platform::Window* window, int x, int y);
 // Keys pressed and released in the active window, delivered to its focus: "Return", "Space",
 // "Tab", "Backtab", "Left", "Right", "Up", "Down", "Escape", a single character, or "Ctrl+" and
 // a letter.
@@ -43,8 +41,6 @@ std::string ModalText();
 bool ClickModalButton(const std::string& text);
 // Clicks the line edit of the modal window on top that holds exactly `text`.
 bool ClickEditHolding(const std::string& text);
-// What the focus widget of the modal window on top holds when it is a line edit.
-std::string FocusedEditText();
 // Lets the window system deliver what is pending.
 void Settle();
 // Pixels of the window's client area that the screen, as the toolkit has it for the display, shows

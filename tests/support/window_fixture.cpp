@@ -12,12 +12,11 @@ void WindowTest::SetUp() {
   windowClass.name = className;
   windowClass.background = kBackground;
   windowClass.proc = [this](Window* w, unsigned msg, WParam wp, LParam lp) -> LResult {
-    if (msg != WM_PAINT) delivered.push_back({w, msg, wp, lp, clock.NowMs()});
+    delivered.push_back({w, msg, wp, lp, clock.NowMs()});
     if (msg != WM_PAINT && onMessage) {
       if (const LResult r = onMessage(w, msg, wp, lp)) return r;
     }
     if (msg == WM_PAINT) {
-      delivered.push_back({w, msg, wp, lp, clock.NowMs()});
       PaintStruct paint;
       Dc* dc = BeginPaint(w, &paint);
       if (onPaint) onPaint(w, dc);

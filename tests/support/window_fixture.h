@@ -17,7 +17,6 @@ struct Delivered {
   platform::WParam wParam;
   platform::LParam lParam;
   std::int64_t at;
-  friend bool operator==(const Delivered&, const Delivered&) = default;
 };
 
 class WindowTest : public testing::Test {
