@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The menus with a player in play: Select Player from the menu holds the table until it is
 # answered; a Shuffle choice repeated keeps its check mark; Save Position brings the window back to
-# the same place run after run; Back Color keeps its custom colours out of the home folder.
+# the same place run after run; Back Color keeps its custom colors out of the home folder.
 . "$(dirname "$0")/lib.sh"
 
 write_ini
