@@ -230,21 +230,22 @@ int RunUntilIdle() {
 }
 
 void AdvanceBy(std::int64_t ms) {
-  auto* fake = dynamic_cast<FakeClock*>(&CurrentClock());
-  if (fake == nullptr) {
+  Clock& clock = CurrentClock();
+  if (clock.Runs()) {
     Sleep(ms);
     RunUntilIdle();
     return;
   }
-  const std::int64_t target = fake->NowMs() + std::max<std::int64_t>(ms, 0);
+  // A clock that stands still moves only by its waits: timer by timer up to the target.
+  const std::int64_t target = clock.NowMs() + std::max<std::int64_t>(ms, 0);
   RunUntilIdle();
   for (;;) {
     const std::int64_t delay = NextTimerDelay();
-    if (delay < 0 || fake->NowMs() + delay > target) break;
-    fake->Set(fake->NowMs() + delay);
+    if (delay < 0 || clock.NowMs() + delay > target) break;
+    clock.Wait(delay);
     RunUntilIdle();
   }
-  if (fake->NowMs() < target) fake->Set(target);
+  clock.Wait(target - clock.NowMs());
   RunUntilIdle();
 }
 
