@@ -243,18 +243,19 @@ class GameTest : public ProgramTest {
  protected:
   using Meanwhile = std::function<void(std::int64_t start, int chain)>;
   // Shuffle level 0 deals the canonical order: spades, hearts, clubs, diamonds, ace to king.
+  // `more` follows the player's section.
   struct Options {
     int credits = 100, sound = 0, hint = 0, jokers = 0, level = 0;
+    std::string more = "";
   };
 
   void StartWith(Options o) {
-    WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=" + std::to_string(o.credits) +
-                  "\nLevel=" + std::to_string(o.level) + "\nJoker Num=" + std::to_string(o.jokers) +
-                  "\nSound=" + std::to_string(o.sound) + "\nHint=" + std::to_string(o.hint) + "\n");
     platform::SetSoundSink([this](int id, unsigned flags) {
       sounds.push_back({id, flags, Now()});
     });
-    Start();
+    StartAs("Credits=" + std::to_string(o.credits) + "\nLevel=" + std::to_string(o.level) +
+            "\nJoker Num=" + std::to_string(o.jokers) + "\nSound=" + std::to_string(o.sound) +
+            "\nHint=" + std::to_string(o.hint) + "\n" + o.more);
     sounds.clear();
     model = {};
     model.credits = o.credits;
@@ -266,7 +267,6 @@ class GameTest : public ProgramTest {
   }
 
   static std::int64_t Now() { return platform::CurrentClock().NowMs(); }
-  static void AdvanceTo(std::int64_t ms) { platform::AdvanceBy(ms - Now()); }
   static void Press(Window* control) {
     person::Click(control);
     platform::RunUntilIdle();
@@ -332,7 +332,7 @@ class GameTest : public ProgramTest {
       if (pressKeys) person::Key(key);
       ASSERT_NE(mainWindow, nullptr) << key << " closed the program";
     }
-    AdvanceTo(ms);
+    platform::AdvanceBy(ms - Now());
   }
   // Each card comes into its hand slot at its tick after `start`, and not a tick before.
   void Ticks(std::int64_t start, const std::vector<std::tuple<int, int, Card*>>& ticks) {

@@ -10,6 +10,7 @@
 #include "platform/gdi.h"
 #include "platform/image.h"
 #include "settings/players.h"
+#include "settings/select_player.h"
 #include "tests/app/game_driver.h"
 #include "ui/command_buttons.h"
 #include "ui/palette.h"
@@ -119,6 +120,22 @@ TEST_F(GameTest, TheBetButtonsFollowTheCreditsAndTheLastWager) {
   Act(selectButtons[0]);
   EXPECT_TRUE(Shows(gameOverMessage));
   EXPECT_EQ(GetFocus(), quitButton);
+}
+
+TEST_F(GameTest, AnotherPlayersCreditsThatCannotCoverRepeatBetDisableIt) {
+  StartWith({.more = "[Player 2]\nUser Name=Bob\nCredits=2\n"});
+  Bet(6);
+  Act(dealDrawButton, kLoses);
+  Act(selectButtons[0]);
+  Bet(1);  // REPEAT BET would add 5
+  person::WhenModal([] {
+    person::Click(GetDlgItem(person::ModalDialog(), kIdPlayerRadio1 + 1));
+    person::ClickModalButton("OK");
+  });
+  ASSERT_TRUE(person::ChooseMenu(mainWindow, kCmdSelectUser));
+  model.credits = 2;  // Bob's, with the coin on the table still in play
+  Check();
+  Act(repeatBetButton);
 }
 
 TEST_F(GameTest, OnlyTheTenthOrdinaryCardChimesAndWaitsLongerAndAJokerCountsNothing) {
