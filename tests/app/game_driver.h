@@ -215,9 +215,9 @@ struct Model {
   int bet = 0, lastBet = 0, win = 0, saved = 0;
   bool doubleMode = false, hint = false;
   Phase phase = kBetween;
-  std::vector<int> deck;
+  std::vector<int> deck{};
   std::size_t next = 0;  // the deck's next card; 0 until a game's deck is known
-  std::array<int, 5> hand;
+  std::array<int, 5> hand{};
   int pile = kNone;
   int count = 0;  // ordinary cards played
   int pays = 0;   // special-bonus hits so far, in coins per coin wagered
@@ -257,9 +257,7 @@ class GameTest : public ProgramTest {
             "\nJoker Num=" + std::to_string(o.jokers) + "\nSound=" + std::to_string(o.sound) +
             "\nHint=" + std::to_string(o.hint) + "\n" + o.more);
     sounds.clear();
-    model = {};
-    model.credits = o.credits;
-    model.hint = o.hint == 1;
+    model = {.credits = o.credits, .hint = o.hint == 1};
   }
   void TearDown() override {
     platform::SetSoundSink(nullptr);
@@ -365,6 +363,16 @@ class GameTest : public ProgramTest {
             << "card " << i << " in" << trail;
       }
       EXPECT_EQ(succeededMeter.text, std::to_string(model.count)) << trail;
+      // The card tracker: cards played black, the hand yellow, with Hint the next card red.
+      for (std::size_t j = 0; j < model.deck.size(); ++j) {
+        const int c = model.deck[j];
+        if (c == rules::kJoker) continue;
+        const bool held = std::count(model.hand.begin(), model.hand.end(), c) > 0;
+        const Color want = j < model.next                  ? (held ? kYellow : kBlack)
+                           : model.hint && j == model.next ? kRed
+                                                           : kWhite;
+        EXPECT_EQ(cardTracker[c].textColor, want) << "tracker cell " << c << " in" << trail;
+      }
       // From 10 cards on a SUCCESSES row is lit, the one showing what they pay.
       const int lit = LitRow();
       const int pays = rules::CardBonusFactor(model.count) * model.bet;

@@ -94,11 +94,7 @@ TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
       EXPECT_NE(GetDlgItemText(box, 108, 200).find('\n'), std::string::npos);  // two lines
       person::Key("Escape");
       open = person::ModalTitle() == "About Quaxel?";
-      if (std::string(how) == "Enter") {
-        person::Key("Return");
-      } else {
-        person::Click(GetDlgItem(box, 109));
-      }
+      std::string(how) == "Enter" ? person::Key("Return") : person::Click(GetDlgItem(box, 109));
     });
     EXPECT_TRUE(person::ChooseMenu(mainWindow, kCmdAbout));
     EXPECT_TRUE(open) << how;
