@@ -215,9 +215,9 @@ struct Model {
   int bet = 0, lastBet = 0, win = 0, saved = 0;
   bool doubleMode = false, hint = false;
   Phase phase = kBetween;
-  std::vector<int> deck;
+  std::vector<int> deck{};
   std::size_t next = 0;  // the deck's next card; 0 until a game's deck is known
-  std::array<int, 5> hand;
+  std::array<int, 5> hand{};
   int pile = kNone;
   int count = 0;  // ordinary cards played
   int pays = 0;   // special-bonus hits so far, in coins per coin wagered
@@ -243,22 +243,21 @@ class GameTest : public ProgramTest {
  protected:
   using Meanwhile = std::function<void(std::int64_t start, int chain)>;
   // Shuffle level 0 deals the canonical order: spades, hearts, clubs, diamonds, ace to king.
+  // `more` follows the player's section.
   struct Options {
     int credits = 100, sound = 0, hint = 0, jokers = 0, level = 0;
+    std::string more = "";
   };
 
   void StartWith(Options o) {
-    WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=" + std::to_string(o.credits) +
-                  "\nLevel=" + std::to_string(o.level) + "\nJoker Num=" + std::to_string(o.jokers) +
-                  "\nSound=" + std::to_string(o.sound) + "\nHint=" + std::to_string(o.hint) + "\n");
     platform::SetSoundSink([this](int id, unsigned flags) {
       sounds.push_back({id, flags, Now()});
     });
-    Start();
+    StartAs("Credits=" + std::to_string(o.credits) + "\nLevel=" + std::to_string(o.level) +
+            "\nJoker Num=" + std::to_string(o.jokers) + "\nSound=" + std::to_string(o.sound) +
+            "\nHint=" + std::to_string(o.hint) + "\n" + o.more);
     sounds.clear();
-    model = {};
-    model.credits = o.credits;
-    model.hint = o.hint == 1;
+    model = {.credits = o.credits, .hint = o.hint == 1};
   }
   void TearDown() override {
     platform::SetSoundSink(nullptr);
@@ -266,7 +265,6 @@ class GameTest : public ProgramTest {
   }
 
   static std::int64_t Now() { return platform::CurrentClock().NowMs(); }
-  static void AdvanceTo(std::int64_t ms) { platform::AdvanceBy(ms - Now()); }
   static void Press(Window* control) {
     person::Click(control);
     platform::RunUntilIdle();
@@ -332,7 +330,7 @@ class GameTest : public ProgramTest {
       if (pressKeys) person::Key(key);
       ASSERT_NE(mainWindow, nullptr) << key << " closed the program";
     }
-    AdvanceTo(ms);
+    platform::AdvanceBy(ms - Now());
   }
   // Each card comes into its hand slot at its tick after `start`, and not a tick before.
   void Ticks(std::int64_t start, const std::vector<std::tuple<int, int, Card*>>& ticks) {
@@ -365,6 +363,16 @@ class GameTest : public ProgramTest {
             << "card " << i << " in" << trail;
       }
       EXPECT_EQ(succeededMeter.text, std::to_string(model.count)) << trail;
+      // The card tracker: cards played black, the hand yellow, with Hint the next card red.
+      for (std::size_t j = 0; j < model.deck.size(); ++j) {
+        const int c = model.deck[j];
+        if (c == rules::kJoker) continue;
+        const bool held = std::count(model.hand.begin(), model.hand.end(), c) > 0;
+        const Color want = j < model.next                  ? (held ? kYellow : kBlack)
+                           : model.hint && j == model.next ? kRed
+                                                           : kWhite;
+        EXPECT_EQ(cardTracker[c].textColor, want) << "tracker cell " << c << " in" << trail;
+      }
       // From 10 cards on a SUCCESSES row is lit, the one showing what they pay.
       const int lit = LitRow();
       const int pays = rules::CardBonusFactor(model.count) * model.bet;

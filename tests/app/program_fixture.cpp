@@ -4,10 +4,8 @@
 #include <sstream>
 
 #include "app/main_window.h"
-#include "platform/controls.h"
 #include "platform/events.h"
 #include "tests/support/person.h"
-#include "ui/card_window.h"
 #include "ui/command_buttons.h"
 
 void ProgramTest::SetUp() {
@@ -29,20 +27,21 @@ void ProgramTest::TearDown() {
   std::filesystem::remove_all(dir);
 }
 
-void ProgramTest::Start(std::function<void(platform::Window*)> answer, int clientWidth) {
-  person::WhenModal([this, answer] {
-    dialogOpened = true;
-    platform::Window* dialog = person::ModalDialog();
-    if (answer) answer(dialog);
+void ProgramTest::Start() {
+  person::WhenModal([] {
     if (person::ModalTitle() == "Select Player") person::ClickModalButton("Cancel");
   });
   ProgramOptions options;
   options.programPath = (dir / "quaxel").string();
-  options.clientWidth = clientWidth;
   ASSERT_EQ(StartProgram(options), 0);
   ASSERT_NE(mainWindow, nullptr);
   person::ForgetPendingActs();
   platform::RunUntilIdle();
+}
+
+void ProgramTest::StartAs(const std::string& player) {
+  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\n" + player);
+  Start();
 }
 
 void ProgramTest::Quit() {
@@ -55,12 +54,6 @@ void ProgramTest::WriteSettings(const std::string& text) {
 }
 
 std::string ProgramTest::ReadSettings() const {
-  std::ifstream in(dir / "Quaxel.ini", std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-bool ProgramTest::SettingsExist() const {
-  return std::filesystem::exists(dir / "Quaxel.ini");
+  return (std::ostringstream() << std::ifstream(dir / "Quaxel.ini", std::ios::binary).rdbuf())
+      .str();
 }

@@ -4,29 +4,27 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "app/program.h"
 #include "platform/clock.h"
-#include "platform/window.h"
 
 class ProgramTest : public testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Starts the program; `answer` plays the person in the Select Player dialog when it opens
-  // (Cancel when it leaves the dialog open).
-  void Start(std::function<void(platform::Window* dialog)> answer = {}, int clientWidth = 544);
+  // Starts the program. A Select Player dialog it opens is cancelled unless the test has answered
+  // it first (person::WhenModal before the start).
+  void Start();
+  // Starts with player 1 in play, these lines in his section.
+  void StartAs(const std::string& player);
   // A click on QUIT.
   void Quit();
 
   void WriteSettings(const std::string& text);
   std::string ReadSettings() const;
-  bool SettingsExist() const;
 
   platform::FakeClock clock{1};
   std::filesystem::path dir;
-  bool dialogOpened = false;
 };

@@ -3,6 +3,8 @@
 // states and the table it shows.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/main_window.h"
 #include "core/game_state.h"
 #include "core/messages.h"
@@ -10,59 +12,42 @@
 #include "platform/events.h"
 #include "platform/image.h"
 #include "platform/menu.h"
-#include "tests/app/program_fixture.h"
+#include "settings/select_player.h"
+#include "tests/app/game_driver.h"
 #include "tests/support/person.h"
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
 
 using namespace platform;
 
-namespace {
-
-constexpr int kOk = 112, kNewRegister = 114;
-
-std::string Normalised(std::string text) {
-  std::erase(text, '\r');
-  return text;
-}
-
-}  // namespace
-
 TEST_F(ProgramTest, FirstStartRegistersTheTypedNameAndQuitSavesExactlyItsSections) {
-  Start([](Window* dialog) {
-    EXPECT_TRUE(IsDlgButtonChecked(dialog, 116));
-    for (int id : {117, 118, kNewRegister})
-      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, id)));
-    person::Click(GetDlgItem(dialog, 116));
+  person::WhenModal([] {
+    person::Click(GetDlgItem(person::ModalDialog(), kIdPlayerRadio1));
     person::Type("Zed");
-    person::Click(GetDlgItem(dialog, kOk));
+    person::ClickModalButton("OK");
   });
-  EXPECT_TRUE(dialogOpened);
+  Start();
   EXPECT_EQ(std::tuple(GetWindowText(mainWindow), gameState.credits, GetFocus()),
             std::tuple("Quaxel? - [Zed]", 60, oneBetButton));
-  EXPECT_FALSE(SettingsExist());  // choosing a player writes nothing yet
+  EXPECT_FALSE(std::filesystem::exists(dir / "Quaxel.ini"));  // choosing a player writes nothing
   Quit();
   EXPECT_EQ(mainWindow, nullptr);
-  EXPECT_EQ(Normalised(ReadSettings()),
+  EXPECT_EQ(ReadSettings(),
             "[Common Info]\nLastPlayer=1\nXpos=-2147483648\nYpos=-2147483648\n\n"
             "[Player 1]\nUser Name=Zed\nCredits=60\nSound=1\nLevel=3\nHint=0\n"
             "Joker Num=0\nColor=32768\n");
 }
 
-TEST_F(ProgramTest, WithoutAPlayerOnlyQuitIsEnabledAndNothingIsWritten) {
+TEST_F(GameTest, WithoutAPlayerOnlyQuitIsEnabledAndNothingIsWritten) {
   Start();  // the person cancels the first-start dialog
-  for (Window* b : {collectButton, halfDoubleButton, oneBetButton, repeatBetButton, dealDrawButton})
-    EXPECT_FALSE(IsWindowEnabled(b));
-  for (int i = 0; i < kSelectButtons; ++i)
-    EXPECT_FALSE(IsWindowEnabled(selectButtons[i]) || IsWindowEnabled(cardWindows[i]));
+  Check();  // no credits and no wager: nothing is enabled
   EXPECT_EQ(GetFocus(), quitButton);
   Quit();
-  EXPECT_FALSE(SettingsExist());
+  EXPECT_FALSE(std::filesystem::exists(dir / "Quaxel.ini"));
 }
 
 TEST_F(ProgramTest, BehindTheOpenDialogTheWindowTakesNoBetNoCloseAndNoSecondDialog) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nUser Name=Ann\nCredits=57\n");
-  Start();
+  StartAs("User Name=Ann\nCredits=57\n");
   person::Click(oneBetButton);
   ASSERT_EQ(gameState.credits, 56);
   int dialogs = 0;
@@ -82,41 +67,11 @@ TEST_F(ProgramTest, BehindTheOpenDialogTheWindowTakesNoBetNoCloseAndNoSecondDial
   // OK takes the player's credits as they were saved before the dialog: the wager stays out.
   EXPECT_EQ(std::tuple(gameState.credits, gameState.bet), std::tuple(56, 1));
   Quit();
-  EXPECT_NE(Normalised(ReadSettings()).find("Credits=56\n"), std::string::npos);
-}
-
-TEST_F(ProgramTest, AnotherPlayersCreditsThatCannotCoverRepeatBetDisableIt) {
-  WriteSettings(
-      "[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n"
-      "[Player 2]\nUser Name=Bob\nCredits=2\n");
-  Start();
-  for (int coin = 0; coin < 6; ++coin)
-    person::Click(oneBetButton);
-  person::Click(dealDrawButton);
-  AdvanceBy(2000);
-  for (int played = 0; played < 60; ++played) {
-    const auto playable = std::find_if(std::begin(selectButtons), std::end(selectButtons),
-                                       [](Window* b) { return IsWindowEnabled(b); });
-    if (playable == std::end(selectButtons)) break;
-    person::Click(*playable);
-    AdvanceBy(3000);
-  }
-  person::Click(oneBetButton);  // collects any win, then a wager of 1 on the table
-  ASSERT_EQ(std::tuple(gameState.bet, gameState.lastBet), std::tuple(1, 6));
-  person::WhenModal([] {
-    person::Click(GetDlgItem(person::ModalDialog(), 117));
-    person::ClickModalButton("OK");
-  });
-  person::ChooseMenu(mainWindow, kCmdSelectUser);
-  ASSERT_EQ(gameState.credits, 2);
-  EXPECT_FALSE(IsWindowEnabled(repeatBetButton));
-  person::Click(repeatBetButton);
-  EXPECT_GE(gameState.credits, 0);
+  EXPECT_NE(ReadSettings().find("Credits=56\n"), std::string::npos);
 }
 
 TEST_F(ProgramTest, ChoosingTheChosenShuffleOrJokerKeepsItsMark) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nLevel=3\nJoker Num=2\n");
-  Start();
+  StartAs("Level=3\nJoker Num=2\n");
   for (int id : {kCmdShuffle0 + 3, kCmdJoker0 + 2}) {
     person::ChooseMenu(mainWindow, id);
     EXPECT_TRUE(IsMenuItemChecked(mainWindow, id)) << id;
@@ -127,8 +82,7 @@ TEST_F(ProgramTest, ChoosingTheChosenShuffleOrJokerKeepsItsMark) {
 }
 
 TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=5\n");
-  Start();
+  StartAs("Credits=5\n");
   for (const char* how : {"Enter", "OK"}) {
     bool open = false;
     person::WhenModal([&] {
@@ -140,11 +94,7 @@ TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
       EXPECT_NE(GetDlgItemText(box, 108, 200).find('\n'), std::string::npos);  // two lines
       person::Key("Escape");
       open = person::ModalTitle() == "About Quaxel?";
-      if (std::string(how) == "Enter") {
-        person::Key("Return");
-      } else {
-        person::Click(GetDlgItem(box, 109));
-      }
+      std::string(how) == "Enter" ? person::Key("Return") : person::Click(GetDlgItem(box, 109));
     });
     EXPECT_TRUE(person::ChooseMenu(mainWindow, kCmdAbout));
     EXPECT_TRUE(open) << how;
@@ -152,12 +102,10 @@ TEST_F(ProgramTest, TheAboutBoxShowsTheTitleAndVersionAndOnlyOkOrEnterCloseIt) {
   }
 }
 
-TEST_F(ProgramTest, BackColorShowsOnTheScreenAndInTheCutCornersOfTheCards) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\nLevel=0\n");
-  Start();
-  person::Click(oneBetButton);
-  person::Click(dealDrawButton);
-  AdvanceBy(2000);
+TEST_F(GameTest, BackColorShowsOnTheScreenAndInTheCutCornersOfTheCards) {
+  StartWith({});
+  Bet(1);
+  Act(dealDrawButton);
   person::WhenModal([] {
     person::ClickEditHolding("#008000");
     person::Key("Ctrl+A");
@@ -187,12 +135,10 @@ TEST_F(ProgramTest, ASavedPositionOffEveryScreenBringsTheWholeWindowOntoOne) {
 }
 
 TEST_F(ProgramTest, TheTableShowsItsPanelsAndCardSlots) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\n");
-  Start();
+  StartAs("Credits=60\n");
   const Image shot = Screenshot(mainWindow);
   ASSERT_EQ(shot.Width(), 544);
   ASSERT_EQ(shot.Height(), 436);
-  shot.Save((dir / "table.png").string());
   EXPECT_EQ(shot.Pixel(223, 80), Rgb(0, 255, 0));  // the pile frame
   EXPECT_EQ(shot.Pixel(335, 11), Rgb(0, 0, 192));  // SPECIAL BONUS heading
   EXPECT_EQ(shot.Pixel(349, 95), Rgb(0, 0, 192));  // ace of spades tracker cell
@@ -205,17 +151,14 @@ TEST_F(ProgramTest, TheTableShowsItsPanelsAndCardSlots) {
   EXPECT_EQ(GetWindowRect(dealDrawButton), (Rect{454, 391, 534, 426}));
 }
 
-TEST_F(ProgramTest, ClosingWhileACardFliesSavesTheCreditsAndLeavesNothingBehind) {
-  WriteSettings("[Common Info]\nLastPlayer=1\n[Player 1]\nCredits=60\nSound=0\n");
-  Start();
-  person::Click(oneBetButton);
-  person::Click(dealDrawButton);
-  AdvanceBy(2000);
+TEST_F(GameTest, ClosingWhileACardFliesSavesTheCreditsAndLeavesNothingBehind) {
+  StartWith({});
+  Bet(1);
+  Act(dealDrawButton);
   person::Click(cardWindows[0]);  // the pile is empty: every card plays
   AdvanceBy(60);
   ASSERT_EQ(slideInProgress, 1);
   Quit();
-  EXPECT_EQ(mainWindow, nullptr);
-  EXPECT_EQ(slideInProgress, 0);
-  EXPECT_NE(Normalised(ReadSettings()).find("Credits=59\n"), std::string::npos);
+  EXPECT_EQ(std::tuple(mainWindow, slideInProgress), std::tuple(nullptr, 0));
+  EXPECT_NE(ReadSettings().find("Credits=99\n"), std::string::npos);
 }

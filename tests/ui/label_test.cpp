@@ -51,7 +51,7 @@ class LabelSurface : public WindowTest {
   Color underLabel = 0;  // what the paint found inside the box before the label was drawn
 };
 
-TEST_F(LabelSurface, FillsTheBoxAndFramesItUnlessTheBorderIsOff) {
+TEST_F(LabelSurface, FillsTheBoxFramesItUnlessTheBorderIsOffAndWritesInTheTextRectangle) {
   for (int style : {platform::PS_SOLID, platform::PS_NULL}) {
     label.borderStyle = style;
     const Image image = Paint();
@@ -61,10 +61,7 @@ TEST_F(LabelSurface, FillsTheBoxAndFramesItUnlessTheBorderIsOff) {
     EXPECT_EQ(Count(image, {11, 11, 59, 39}, kFill), 48 * 28);
     EXPECT_EQ(Ink(image, {0, 0, 200, 100}, kBackground), label.rect);
   }
-}
-
-// The text goes in the text rectangle, wherever the box lies, on a cell of the back color.
-TEST_F(LabelSurface, WritesInTheTextRectangleOnAnOpaqueCell) {
+  // The text goes in the text rectangle, wherever the box lies, on a cell of the back color.
   label.rect = {190, 90, 195, 95};
   label.textRect = {10, 10, 190, 90};
   label.font = MakeFontSpec(15);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <utility>
 
 #include "core/messages.h"
@@ -25,21 +26,18 @@ const Color kFocusDot = kFace ^ 0x00FFFFFF;  // the focus rectangle inverts the 
 // DEAL/DRAW is the wider button of the row.
 Image DrawButton(int id, unsigned state, int width = 0, int height = 35) {
   if (width == 0) width = id == kCmdDealDraw ? 80 : 68;
-  platform::Dc* dc = platform::CreateCompatibleDC(nullptr);
-  platform::Bitmap* bitmap = platform::CreateCompatibleBitmap(dc, width, height);
-  platform::GdiObject* initial = platform::SelectObject(dc, bitmap);
+  const std::unique_ptr<platform::Dc, decltype(&platform::DeleteDC)> dc{
+      platform::CreateCompatibleDC(nullptr), &platform::DeleteDC};
+  const platform::Selection bitmap(dc.get(),
+                                   platform::CreateCompatibleBitmap(dc.get(), width, height));
   platform::Brush* white = platform::CreateSolidBrush(kWhite);  // shows what is not drawn
-  platform::FillRect(dc, {0, 0, width, height}, white);
+  platform::FillRect(dc.get(), {0, 0, width, height}, white);
   platform::DeleteObject(white);
   DrawOwnerButton(id, {.ctlId = static_cast<unsigned>(id),
                        .itemState = state,
-                       .dc = dc,
+                       .dc = dc.get(),
                        .rcItem = {0, 0, width, height}});
-  Image image = platform::ImageOf(dc);
-  platform::SelectObject(dc, initial);
-  platform::DeleteObject(bitmap);
-  platform::DeleteDC(dc);
-  return image;
+  return platform::ImageOf(dc.get());
 }
 
 bool Same(const Image& a, const Image& b) {  // of one size

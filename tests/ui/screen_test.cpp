@@ -1,6 +1,12 @@
+// The table screen as the panels lay it out and the painters draw it: the places and texts of the
+// labels, the pixels of the frames, tables and decorations, the meter panel, the double-up screen
+// and the pile marker.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <tuple>
+#include <utility>
 
 #include "platform/events.h"
 #include "platform/image.h"
@@ -14,13 +20,56 @@ using platform::Rect;
 namespace {
 
 // At the reference width and wider, where the right-hand tables and what hangs on them move by
-// the excess width and the rest stays.
-class PaintersTest : public ScreenTest, public testing::WithParamInterface<int> {};
+// the excess width and the left-hand panels stay.
+class WidthTest : public ScreenTest, public testing::WithParamInterface<int> {};
 
-TEST_P(PaintersTest, TablesFramesAndDecorations) {
-  const int d = GetParam() - 544;
-  Open(GetParam());
+TEST_P(WidthTest, RightHandPanelsFollowTheClientWidth) {
+  const int width = GetParam();
+  const int d = width - 544;
+  Open(width);
   const Image shot = Shot();
+
+  // The pay tables, the succeeded box, the meter panel, the double-up screen (the pixels below
+  // find the rest).
+  const std::tuple<const Label*, int, int, int, int> boxes[] = {
+      {&successesTable[kSuccessCountColumn + 1], 11, 24, 151, 37},
+      {&cardTracker[51], 504 + d, 133, 516 + d, 145},
+      {&cardsCaption, 10, 139, 130, 149},
+      {&succeededMeter, 151, 119, 213, 150},
+      {&paidCaption, 10, 363, 70, 383},
+      {&saveMeter, 75, 363, 115, 383},
+      {&doubleTitleBars[1], 384 + d, 10, 534 + d, 25},
+      {&doubleTitle, 160, 5, 384 + d, 30},
+      {&bonusCardsValue, 349 + d, 40, 429 + d, 60},
+      {&tryLuckCount, 215, 80, 255, 100},
+      {&coinsCaptions[2], 429 + d, 80, 509 + d, 100},
+      {&doubleDownMessage, 10, 100, 534 + d, 130},
+      {&higherQuestion, 10, 130, 534 + d, 150},
+      {&congratulationsMessage, 10, 170, 534 + d, 200},
+  };
+  for (const auto& [label, left, top, right, bottom] : boxes)
+    EXPECT_EQ(label->rect, (Rect{left, top, right, bottom})) << left << "," << top;
+
+  EXPECT_EQ(succeededMeter.textRect, (Rect{156, 124, 208, 145}));
+  EXPECT_EQ(numberOfCaption.textRect, (Rect{12, 119, 130, 129}));
+  EXPECT_EQ(tryLuckValue.textRect, (Rect{349 + d, 80, 428 + d, 99}));
+  EXPECT_EQ(coinsCaptions[0].textRect, (Rect{430 + d, 41, 510 + d, 61}));
+
+  for (int j = 0; j < kCardCaptions; ++j) {
+    const Rect& slot = slotRects[j % kHandSize];
+    EXPECT_EQ(cardCaptions[j].rect, (Rect{slot.left, 260, slot.left + 80, 280})) << j;
+    EXPECT_EQ(cardCaptions[j].textRect, (Rect{slot.left + 1, 261, slot.left + 79, 279})) << j;
+  }
+  // The card slots spread over the width: the meter panel's message slot spans card columns 1..3,
+  // the credits end under column 4.
+  const auto [column1, column3, column4] = width == 544   ? std::tuple(121, 423, 534)
+                                           : width == 644 ? std::tuple(146, 498, 634)
+                                                          : std::tuple(160, 540, 690);
+  EXPECT_EQ(gameOverMessage.rect, (Rect{column1, 323, column3, 353}));
+  EXPECT_EQ(insertCoinBetOrDealPrompt.rect, (Rect{column1, 323, column3, 363}));
+  EXPECT_EQ(doubleRulesNotice.rect, (Rect{column1, 343, column3, 383}));
+  EXPECT_EQ(creditsCaption.rect, (Rect{column4 - 70, 323, column4, 343}));
+  EXPECT_EQ(creditsMeter.rect, (Rect{column4 - 70, 343, column4, 363}));
 
   // Boxes, found as the extent of their fill among the grey rules and the table background. The
   // frame's top edge covers the first row of the headings.
@@ -51,7 +100,7 @@ TEST_P(PaintersTest, TablesFramesAndDecorations) {
     EXPECT_EQ(shot.Pixel(x + (moves ? d : 0), y), color) << x << "," << y;
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, PaintersTest, testing::Values(544, 644));
+INSTANTIATE_TEST_SUITE_P(Widths, WidthTest, testing::Values(544, 644, 700));
 
 TEST_F(ScreenTest, PileMarkerCrossesTheRowAndColumnOfItsCard) {
   Open(544);
@@ -81,15 +130,31 @@ TEST_F(ScreenTest, PileMarkerCrossesTheRowAndColumnOfItsCard) {
   EXPECT_EQ(std::pair(pileMarker.color, pileMarker.segments[4].x0), std::pair(kCyan, 347));
 }
 
-TEST_F(ScreenTest, MeterPanelAtStartUp) {
+TEST_F(ScreenTest, TextsAndStatesAtCreation) {
   Open(544);
+  const std::pair<const Label*, const char*> texts[] = {
+      {&successesTable[kSuccessCountColumn + 7], "10    -    13  CARDS"},
+      {&successesTable[kSuccessPayColumn + 1], "100"},
+      {&specialBonusPanel[kSpecialPayColumn + 1], "200"},
+      {&cardTracker[13 * 2 + 10], "J"},
+      {&cardCaptions[4], "SELECTABLE"},
+  };
+  for (const auto& [label, text] : texts)
+    EXPECT_EQ(label->text, text);
+  for (const Label* meter : {&wagerMeter, &winMeter, &saveMeter, &paidMeter, &creditsMeter})
+    EXPECT_EQ(meter->text, "0");
+  for (const Label* hidden : {&goodLuckMessage, &selectCardPrompt, &doubleRulesNotice,
+                              &doubleDownMessage, &higherQuestion, &congratulationsMessage})
+    EXPECT_EQ(hidden->visible, 0);
+
+  // The meter panel: captions and meters in their colors inside their boxes.
   const Image shot = Shot();
-  const std::tuple<Rect, Color, const char*> texts[] = {
+  const std::tuple<Rect, Color, const char*> inks[] = {
       {{10, 323, 70, 343}, kCyan, "WAGER"},     {{75, 323, 115, 343}, kWhite, "wager 0"},
       {{10, 343, 70, 363}, kYellow, "WIN"},     {{10, 363, 70, 383}, kYellow, "PAID"},
       {{464, 323, 534, 343}, kCyan, "CREDITS"}, {{464, 343, 534, 363}, kWhite, "credits 0"},
   };
-  for (const auto& [box, color, what] : texts) {
+  for (const auto& [box, color, what] : inks) {
     EXPECT_TRUE(Inside(WhereColor(shot, box, color), box)) << what;
     EXPECT_GT(Count(shot, box, color), 10) << what;
   }
@@ -123,10 +188,24 @@ TEST_F(ScreenTest, DoubleScreen) {
   EXPECT_TRUE(Inside(WhereColor(shot, {0, 38, 544, 102}, kCyan), {35, 40, 510, 100}));
   EXPECT_GT(Count(shot, {429, 80, 509, 100}, kCyan), 10) << "COINS in the third row";
   EXPECT_EQ(Count(shot, {0, 100, 544, 150}, kRed), 0) << "the messages start hidden";
-  EXPECT_GT(Count(shot, {121, 323, 423, 353}, kRed), 200) << "GAME OVER shows on both screens";
   // The pile is hidden and the values are repainted on the background.
   EXPECT_FALSE(platform::IsWindowVisible(cardWindows[kPileWindow]));
   EXPECT_EQ(Count(shot, {215, 60, 429, 100}, kRed), 0);
+}
+
+TEST_F(ScreenTest, BackgroundColorReachesExactlyTheLabelsOnTheBackground) {
+  Open(544);
+  const auto labels = BackgroundLabels();
+  const std::set<const Label*> distinct(labels.begin(), labels.end());
+  EXPECT_EQ(distinct.size(), 47u);
+  for (const Label* label : labels)
+    EXPECT_EQ(label->backColor, kTable);
+
+  const Color before = specialBonusPanel[kSpecialPayColumn + 1].backColor;
+  ApplyBackgroundColor(platform::Rgb(10, 20, 30));
+  EXPECT_EQ(std::tuple(cardCaptions[0].backColor, doubleTitle.backColor,
+                       specialBonusPanel[kSpecialPayColumn + 1].backColor),
+            std::tuple(platform::Rgb(10, 20, 30), platform::Rgb(10, 20, 30), before));
 }
 
 }  // namespace
