@@ -66,6 +66,7 @@ int StartProgram(const ProgramOptions& options) {
   cardWindowHooks.handChanged = &HandChanged;
   cardWindowHooks.dealerShown = &DealerShown;
   cardWindowHooks.resolveDouble = &ResolveDouble;
+  cardWindowHooks.postSound = &PostSound;
   cardWindowHooks.playSound = [](int soundId, unsigned playFlags) {
     PlaySoundResource(soundId, playFlags, currentPlayer.sound);
   };

@@ -163,15 +163,6 @@ int FindCardWindow(platform::Window* window, int* index) {
   return 0;
 }
 
-void FocusFirstSelectButton() {
-  for (platform::Window* button : selectButtons) {
-    if (button != nullptr && platform::IsWindowEnabled(button)) {
-      platform::SetFocus(button);
-      return;
-    }
-  }
-}
-
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam) {
   switch (msg) {
@@ -230,8 +221,8 @@ void FlipToBackStep(platform::Window* window, unsigned timerId) {
   platform::Window* mainWindow = platform::GetParent(window);
   if (!FindCardWindow(window, &i) || !IsHandIndex(i) || mainWindow == nullptr) return;
   if (i == 0) {
-    platform::PostMessage(mainWindow, MSG_PLAY_SOUND,
-                          EncodeSoundRequest(kSoundTurnToBack, kPlayNoWait), 0);
+    if (cardWindowHooks.postSound)
+      cardWindowHooks.postSound(mainWindow, kSoundTurnToBack, kPlayNoWait);
   }
   handSlots[i] = &backCard;
   if (i != kHandSize - 1) {

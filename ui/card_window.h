@@ -28,8 +28,6 @@ extern int slideInProgress;
 int FindCardWindow(platform::Window* window, int* index);
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam);
-// Gives the keyboard focus to the first enabled SELECT button, left to right.
-void FocusFirstSelectButton();
 // The card that window i shows: a hand slot, or the pile top for the pile window.
 struct Card;
 Card* CardShownBy(int index);
@@ -57,5 +55,7 @@ struct CardWindowHooks {
   void (*dealerShown)(platform::Window* mainWindow) = nullptr;
   void (*resolveDouble)(platform::Window* mainWindow, int pick) = nullptr;
   void (*playSound)(int soundId, unsigned playFlags) = nullptr;  // played directly
+  // Requested from the main window, played when its loop reaches the request.
+  void (*postSound)(platform::Window* mainWindow, int soundId, unsigned playFlags) = nullptr;
 };
 extern CardWindowHooks cardWindowHooks;

@@ -7,3 +7,12 @@ platform::Window* halfDoubleButton = nullptr;
 platform::Window* oneBetButton = nullptr;
 platform::Window* repeatBetButton = nullptr;
 platform::Window* dealDrawButton = nullptr;
+
+void FocusFirstSelectButton() {
+  for (platform::Window* button : selectButtons) {
+    if (button != nullptr && platform::IsWindowEnabled(button)) {
+      platform::SetFocus(button);
+      return;
+    }
+  }
+}

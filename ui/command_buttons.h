@@ -14,3 +14,7 @@ extern platform::Window* halfDoubleButton;
 extern platform::Window* oneBetButton;
 extern platform::Window* repeatBetButton;
 extern platform::Window* dealDrawButton;
+
+// Gives the keyboard focus to the first enabled SELECT button, left to right: when a hand has
+// playable cards, and when the double-up's hidden cards may be picked without Hint.
+void FocusFirstSelectButton();
