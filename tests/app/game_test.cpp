@@ -60,11 +60,12 @@ TEST_F(GameTest, TheCanonicalDeckIsPlayedOutByTheRulesAndPaysWhatItsHandsMade) {
     EXPECT_EQ(successesTable[kSuccessPayColumn + 1 + row].text, pays[row]) << row;
   EXPECT_EQ(bonusCardsCaption.text, "49  CARDS W/BONUS");
   EXPECT_TRUE(winMeter.text == "102" && bonusCardsValue.text == "102");
-  // The deal; a card played, 49 times; a card shown, 5 dealt and 47 refilled; the tenth card; the
-  // hits; the win and the offer.
-  EXPECT_EQ((std::vector<int>{Heard(122, 7), Heard(123, 7), Heard(123, 6), Heard(124, 7),
-                              Heard(110, 7), Heard(107, 7), Heard(125, 6), Heard(126, 7)}),
-            (std::vector<int>{1, 49, 52, 1, 2, 7, 1, 1}));
+  // The cards turned down at the first coin; the deal; a card played, 49 times; a card shown, 5
+  // dealt and 47 refilled; the tenth card; the hits; the win and the offer.
+  EXPECT_EQ(
+      (std::vector<int>{Heard(121, 7), Heard(122, 7), Heard(123, 7), Heard(123, 6), Heard(124, 7),
+                        Heard(110, 7), Heard(107, 7), Heard(125, 6), Heard(126, 7)}),
+      (std::vector<int>{1, 1, 49, 52, 1, 2, 7, 1, 1}));
   Act(collectButton);
   EXPECT_EQ(creditsMeter.text, "201");
 
