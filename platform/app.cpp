@@ -89,8 +89,4 @@ bool Start(int& argc, char** argv) {
   return true;
 }
 
-bool Started() {
-  return application != nullptr;
-}
-
 }  // namespace platform

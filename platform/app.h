@@ -5,6 +5,5 @@ namespace platform {
 
 // Starts the window system for this process (once). Returns false when no display can be had.
 bool Start(int& argc, char** argv);
-bool Started();
 
 }  // namespace platform

@@ -230,14 +230,6 @@ bool SelectAllText(Window* edit) {
   return false;
 }
 
-bool ClickButton(Window* button) {
-  if (!IsWindow(button)) return false;
-  auto* widget = qobject_cast<QAbstractButton*>(button->widget);
-  if (widget == nullptr || !widget->isEnabled()) return false;
-  widget->click();
-  return true;
-}
-
 unsigned OwnerDrawState(Window* button) {
   if (!IsWindow(button)) return 0;
   unsigned state = 0;

@@ -52,8 +52,6 @@ bool SetDlgItemText(Window* parent, int id, const std::string& text);
 // At most maxChars characters of the control's text.
 std::string GetDlgItemText(Window* parent, int id, std::size_t maxChars);
 bool SelectAllText(Window* edit);
-// A click on a button as the user would make it (for tests and keyboard handling).
-bool ClickButton(Window* button);
 // The state flags an owner-drawn button is painted with now.
 unsigned OwnerDrawState(Window* button);
 

@@ -160,9 +160,6 @@ void PostQuitMessage(int exitCode) {
 bool QuitPosted() {
   return TheQueue().quit;
 }
-int QuitCode() {
-  return TheQueue().quitCode;
-}
 
 bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback) {
   if (window != nullptr && !IsWindow(window)) return false;
@@ -181,10 +178,6 @@ bool KillTimer(Window* window, unsigned id) {
   TheQueue().timers.erase(it);
   detail::QueueChanged();
   return true;
-}
-
-bool HasTimer(Window* window, unsigned id) {
-  return FindTimer(window, id) != TheQueue().timers.end();
 }
 
 std::int64_t NextTimerDelay() {

@@ -17,14 +17,12 @@ bool PostMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
 LResult SendMessage(Window* window, unsigned msg, WParam wParam, LParam lParam);
 void PostQuitMessage(int exitCode);
 bool QuitPosted();
-int QuitCode();
 
 // Arms a one-shot timer keyed by (window, id); arming again replaces the earlier one. When due it
 // calls the callback, or with no callback delivers WM_TIMER (wParam = id) to the window. It fires
 // once; killing it afterwards is harmless.
 bool SetTimer(Window* window, unsigned id, unsigned delayMs, TimerProc callback = {});
 bool KillTimer(Window* window, unsigned id);
-bool HasTimer(Window* window, unsigned id);
 
 // Dispatches one thing in this order: the oldest posted message; else a paint for a window with
 // an invalid region (oldest window first); else the due timer with the earliest deadline (ties in

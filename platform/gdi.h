@@ -155,7 +155,6 @@ int SetBkMode(Dc* dc, int mode);  // returns the previous mode
 
 enum : unsigned {
   DT_TOP = 0x0000,
-  DT_LEFT = 0x0000,
   DT_CENTER = 0x0001,
   DT_RIGHT = 0x0002,
   DT_VCENTER = 0x0004,
@@ -184,8 +183,6 @@ bool GetTextMetrics(Dc* dc, TextMetrics* metrics);
 bool BeginPath(Dc* dc);
 bool EndPath(Dc* dc);
 bool StrokeAndFillPath(Dc* dc);
-bool StrokePath(Dc* dc);
-bool FillPath(Dc* dc);
 
 // The pixels a context draws on (its window surface or its selected bitmap).
 Image ImageOf(Dc* dc);

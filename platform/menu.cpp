@@ -78,10 +78,6 @@ bool IsMenuItemChecked(Window* window, int id) {
   return action != nullptr && action->isChecked();
 }
 
-bool MenuItemExists(Window* window, int id) {
-  return FindAction(window, id) != nullptr;
-}
-
 bool ChooseMenuItem(Window* window, int id) {
   QAction* action = FindAction(window, id);
   if (action == nullptr || !action->isEnabled()) return false;

@@ -18,7 +18,6 @@ struct MenuItem {
 bool SetMenu(Window* window, const std::vector<MenuItem>& bar);
 bool CheckMenuItem(Window* window, int id, bool checked);
 bool IsMenuItemChecked(Window* window, int id);
-bool MenuItemExists(Window* window, int id);
 // Chooses an item as the user would (for tests).
 bool ChooseMenuItem(Window* window, int id);
 

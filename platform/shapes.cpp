@@ -410,11 +410,5 @@ bool EndPath(Dc* dc) {
 bool StrokeAndFillPath(Dc* dc) {
   return RenderPath(dc, true, true);
 }
-bool StrokePath(Dc* dc) {
-  return RenderPath(dc, false, true);
-}
-bool FillPath(Dc* dc) {
-  return RenderPath(dc, true, false);
-}
 
 }  // namespace platform

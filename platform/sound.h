@@ -9,7 +9,6 @@
 namespace platform {
 
 // Play flags.
-inline constexpr unsigned SND_SYNC = 0x0;
 inline constexpr unsigned SND_ASYNC = 0x1;
 inline constexpr unsigned SND_NODEFAULT = 0x2;
 inline constexpr unsigned SND_MEMORY = 0x4;

@@ -66,10 +66,8 @@ enum : unsigned {
   WM_PAINT = 0x000F,
   WM_CLOSE = 0x0010,
   WM_QUERYENDSESSION = 0x0011,
-  WM_QUIT = 0x0012,
   WM_DRAWITEM = 0x002B,
   WM_MEASUREITEM = 0x002C,
-  WM_KEYDOWN = 0x0100,
   WM_COMMAND = 0x0111,
   WM_SYSCOMMAND = 0x0112,
   WM_TIMER = 0x0113,
@@ -81,6 +79,6 @@ enum : unsigned {
 // WM_ACTIVATE low word.
 enum : unsigned { WA_INACTIVE = 0, WA_ACTIVE = 1 };
 // WM_SYSCOMMAND wParam.
-enum : unsigned { SC_MINIMIZE = 0xF020, SC_RESTORE = 0xF120 };
+enum : unsigned { SC_MINIMIZE = 0xF020 };
 
 }  // namespace platform

@@ -459,9 +459,6 @@ bool DestroyWindow(Window* window) {
 Window* GetParent(Window* window) {
   return IsWindow(window) ? window->parent : nullptr;
 }
-int GetDlgCtrlID(Window* window) {
-  return IsWindow(window) ? window->id : 0;
-}
 
 Window* GetDlgItem(Window* parent, int id) {
   if (!IsWindow(parent)) return nullptr;
@@ -473,14 +470,6 @@ Window* GetDlgItem(Window* parent, int id) {
 
 std::string GetClassName(Window* window) {
   return IsWindow(window) ? window->windowClass->name : std::string();
-}
-
-Window* FindWindow(const std::string& className) {
-  const std::string key = Lower(className);
-  for (Window* w : Reg().windows) {
-    if (w->parent == nullptr && Lower(w->windowClass->name) == key) return w;
-  }
-  return nullptr;
 }
 
 bool SetWindowText(Window* window, const std::string& text) {
@@ -867,25 +856,6 @@ LResult DefWindowProc(Window* window, unsigned msg, WParam, LParam) {
     default:
       return 0;
   }
-}
-
-bool PressKey(int virtualKey, bool shift) {
-  static const std::map<int, Qt::Key> keys = {
-      {VK_TAB, Qt::Key_Tab},     {VK_RETURN, Qt::Key_Return}, {VK_ESCAPE, Qt::Key_Escape},
-      {VK_SPACE, Qt::Key_Space}, {VK_LEFT, Qt::Key_Left},     {VK_UP, Qt::Key_Up},
-      {VK_RIGHT, Qt::Key_Right}, {VK_DOWN, Qt::Key_Down}};
-  auto it = keys.find(virtualKey);
-  Window* focus = GetFocus();
-  if (it == keys.end() || focus == nullptr) return false;
-  Qt::Key key = it->second;
-  if (key == Qt::Key_Tab && shift) key = Qt::Key_Backtab;
-  const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
-  const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QString();
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QApplication::sendEvent(focus->widget, &press);
-  if (IsWindow(focus)) QApplication::sendEvent(focus->widget, &release);
-  return true;
 }
 
 Image Screenshot(Window* window) {

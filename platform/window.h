@@ -32,7 +32,6 @@ inline constexpr unsigned WS_CHILD = 0x4000'0000;
 inline constexpr unsigned WS_VISIBLE = 0x1000'0000;
 inline constexpr unsigned WS_DISABLED = 0x0800'0000;
 inline constexpr unsigned WS_TABSTOP = 0x0001'0000;
-inline constexpr unsigned WS_GROUP = 0x0002'0000;
 inline constexpr unsigned WS_BORDER = 0x0080'0000;
 inline constexpr unsigned WS_DIALOG =
     0x0000'8000;  // a top-level window that is a modal dialog of its `parent` (owner)
@@ -51,15 +50,13 @@ bool DestroyWindow(Window* window);
 bool IsWindow(Window* window);
 
 Window* GetParent(Window* window);  // for a dialog, its owner
-int GetDlgCtrlID(Window* window);
 Window* GetDlgItem(Window* parent, int id);
 std::string GetClassName(Window* window);
-Window* FindWindow(const std::string& className);  // a top-level window of that class
 
 bool SetWindowText(Window* window, const std::string& text);
 std::string GetWindowText(Window* window);
 
-enum : int { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOW = 5, SW_MINIMIZE = 6, SW_RESTORE = 9 };
+enum : int { SW_HIDE = 0, SW_SHOW = 5, SW_MINIMIZE = 6, SW_RESTORE = 9 };
 // Returns whether the window was visible before.
 bool ShowWindow(Window* window, int command);
 bool IsWindowVisible(Window* window);            // its own flag and every ancestor's
@@ -102,18 +99,5 @@ LResult DefWindowProc(Window* window, unsigned msg, WParam wParam, LParam lParam
 
 // What the window shows, with its visible children composed over it.
 Image Screenshot(Window* window);
-
-// --- Keys, as the user would press them (for tests and scripted runs) ---------------------------
-
-inline constexpr int VK_TAB = 0x09;
-inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_ESCAPE = 0x1B;
-inline constexpr int VK_SPACE = 0x20;
-inline constexpr int VK_LEFT = 0x25;
-inline constexpr int VK_UP = 0x26;
-inline constexpr int VK_RIGHT = 0x27;
-inline constexpr int VK_DOWN = 0x28;
-// Delivers a key press and release to the control with the focus.
-bool PressKey(int virtualKey, bool shift = false);
 
 }  // namespace platform

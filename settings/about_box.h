@@ -8,8 +8,6 @@
 #include "platform/gdi.h"
 #include "platform/window.h"
 
-inline constexpr int kAboutBoxDialog = 103;
-
 inline constexpr int kIdAboutIcon = 104;
 inline constexpr int kIdAboutTitle = 105;
 inline constexpr int kIdAboutVersion = 106;

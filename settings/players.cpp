@@ -151,10 +151,6 @@ void SetSettingsPath(const std::string& path) {
   settingsFileRead = false;
 }
 
-const std::string& SettingsPath() {
-  return settingsPath;
-}
-
 std::string SettingsPathForProgram(const std::string& argv0) {
   const auto slash = argv0.rfind('/');
   if (slash != std::string::npos) {

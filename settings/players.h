@@ -46,7 +46,6 @@ int GetSettingKey(int index, std::string& section, std::string& key);
 // The file every load and save uses; empty (the start) means no file: loading gives the defaults
 // and saving writes nothing.
 void SetSettingsPath(const std::string& path);
-const std::string& SettingsPath();
 // Beside the program when argv0 has a directory part the user may write in, else in the desktop's
 // configuration folder.
 std::string SettingsPathForProgram(const std::string& argv0);

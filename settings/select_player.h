@@ -8,8 +8,6 @@
 #include "platform/window.h"
 #include "settings/players.h"
 
-inline constexpr int kSelectPlayerDialog = 110;
-
 // Control ids; player k (1..3) has radio button kIdPlayerRadio1 + k - 1 and name edit
 // kIdNameEdit1 + k - 1.
 inline constexpr int kIdNamePrompt = 111;
