@@ -9,7 +9,7 @@
 #include "platform/types.h"
 #include "platform/window.h"
 
-// Menu 101: the menu bar of the main window.
+// The menu bar of the main window.
 const std::vector<platform::MenuItem>& MainMenu();
 
 int DispatchCommand(platform::Window* window, platform::WParam wParam);

@@ -60,5 +60,5 @@ void SwapCards(Card& a, Card& b);
 
 // No card: a slot or the pile pointing here shows nothing. Never set.
 extern Card emptyCard;
-// A face-down card: not valid; the program gives it the back picture (201) at start-up.
+// A face-down card: not valid; the program gives it the back picture (BackPicture) at start-up.
 extern Card backCard;

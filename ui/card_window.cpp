@@ -140,9 +140,10 @@ void ReleaseClick(platform::Window* window, platform::LParam lParam) {
 }  // namespace
 
 platform::Rect HomeRect(int index, int clientWidth, int handTop) {
-  constexpr int kMargins = 420;  // five cards of 80 and two margins of 10
-  const int gap = (clientWidth - kMargins) / 4;
-  const int x = index < kPileWindow ? 10 + index * (kCardWidth + gap) : 232;
+  constexpr int kMargin = 10;
+  // The five cards and the two margins take what they need; the four gaps share the rest.
+  const int gap = (clientWidth - kPileWindow * kCardWidth - 2 * kMargin) / (kPileWindow - 1);
+  const int x = index < kPileWindow ? kMargin + index * (kCardWidth + gap) : 232;
   const int y = index < kPileWindow ? handTop : 30;
   return {x, y, x + kCardWidth, y + kCardHeight};
 }

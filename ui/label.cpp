@@ -129,26 +129,26 @@ bool Label::SetColors(Color back, Color text, Window* window) {
 
 int Label::Refresh(Window* window, int now) {
   if (!window) return 0;
-  if (visible == 1) {
+  if (visible == kShown) {
     bool ok = platform::InvalidateRect(window, &rect, false);
-    if (now == 1) ok = platform::UpdateWindow(window) && ok;
+    if (now == kNow) ok = platform::UpdateWindow(window) && ok;
     return ok ? 1 : 0;
   }
-  if (now != 1) return platform::InvalidateRect(window, &rect, true) ? 1 : 0;
+  if (now != kNow) return platform::InvalidateRect(window, &rect, true) ? 1 : 0;
 
   // Wipes the box at once, without a paint message, while the label stays hidden.
   Dc* dc = platform::GetDC(window);
   if (!dc) return 0;
-  visible = 1;
+  visible = kShown;
   DrawBackground(window, dc);
-  visible = 0;
+  visible = kHidden;
   platform::ReleaseDC(window, dc);
   return 1;
 }
 
 int Label::Draw(Window* window, Dc* dc) {
   DrawBackground(window, dc);
-  if (drawStyle == 1) {
+  if (drawStyle == kOutlinedLetters) {
     DrawOutlinedText(window, dc);
   } else {
     DrawPlainText(window, dc);
@@ -157,14 +157,14 @@ int Label::Draw(Window* window, Dc* dc) {
 }
 
 int Label::DrawBackground(Window* window, Dc* dc) {
-  if (!window || !dc || visible != 1) return 1;
+  if (!window || !dc || visible != kShown) return 1;
   const platform::Selection pen(dc, platform::CreatePenIndirect(BorderPen()));
   const platform::Selection brush(dc, platform::CreateSolidBrush(backColor));
   return platform::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom) ? 1 : 0;
 }
 
 int Label::DrawPlainText(Window* window, Dc* dc) {
-  if (!window || !dc || visible != 1) return 1;
+  if (!window || !dc || visible != kShown) return 1;
   const Color oldBkColor = platform::SetBkColor(dc, backColor);
   const int oldBkMode = platform::SetBkMode(dc, backMode);
   const platform::Selection textFont(dc, platform::CreateFontIndirect(font));
@@ -181,7 +181,7 @@ int Label::DrawPlainText(Window* window, Dc* dc) {
 }
 
 int Label::DrawOutlinedText(Window* window, Dc* dc) {
-  if (!window || !dc || visible != 1) return 1;
+  if (!window || !dc || visible != kShown) return 1;
   bool ok = true;
   bool ended = false;
   {

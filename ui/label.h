@@ -7,6 +7,7 @@
 
 #include "platform/gdi.h"
 #include "platform/types.h"
+#include "ui/palette.h"
 
 namespace platform {
 class Window;
@@ -21,23 +22,26 @@ inline constexpr std::int32_t kShown = 1;
 // The `now` of SetVisible and Refresh: repaint with the next paint, or at once.
 inline constexpr int kLater = 0;
 inline constexpr int kNow = 1;
+// Label::drawStyle: letters filled in the text color, or outlined.
+inline constexpr std::int32_t kPlainLetters = 0;
+inline constexpr std::int32_t kOutlinedLetters = 1;
 
 // The program's fonts by code (0..26); every other code gives the code 0 font.
 FontSpec MakeFontSpec(int code);
 
 struct Label {
   platform::Rect rect{0, 0, 100, 40};
-  Color backColor = platform::Rgb(192, 192, 192);
+  Color backColor = kLightGrey;
   std::int32_t borderStyle = platform::PS_SOLID;
   std::int32_t borderWidth = 1;
-  Color borderColor = platform::Rgb(0, 0, 0);
+  Color borderColor = kBlack;
   FontSpec font;
-  Color textColor = platform::Rgb(255, 255, 255);
+  Color textColor = kWhite;
   unsigned textFormat = 0;
   platform::Rect textRect{1, 1, 99, 39};
   std::int32_t backMode = platform::OPAQUE;
-  std::int32_t drawStyle = 0;  // 1 = outlined letters
-  Color outlineColor = platform::Rgb(255, 0, 0);
+  std::int32_t drawStyle = kPlainLetters;
+  Color outlineColor = kRed;
   std::string text;  // empty = no text
   std::int32_t visible = 1;
 

@@ -28,7 +28,7 @@ void OnBackground(Label& label, const Rect& box, const Rect& textBox) {
   label.backColor = BackgroundSetting();
   label.borderStyle = platform::PS_NULL;
   label.backMode = platform::OPAQUE;
-  label.drawStyle = 0;
+  label.drawStyle = kPlainLetters;
 }
 
 void Style(Label& label, int fontCode, Color textColor, unsigned format) {
@@ -38,7 +38,7 @@ void Style(Label& label, int fontCode, Color textColor, unsigned format) {
 }
 
 void Outlined(Label& label, Color letters, Color outline) {
-  label.drawStyle = 1;
+  label.drawStyle = kOutlinedLetters;
   label.textColor = letters;
   label.outlineColor = outline;
 }
@@ -51,7 +51,7 @@ void LayoutMeters() {
   const Rect wagerBox{firstColumn.left, top, firstColumn.left + 60, top + kRowHeight};
   OnBackground(wagerCaption, wagerBox, wagerBox);
   Style(wagerCaption, 9, kCyan, 0);
-  wagerCaption.visible = 1;
+  wagerCaption.visible = kShown;
   wagerCaption.SetText("WAGER");
 
   wagerMeter.Assign(wagerCaption);
@@ -99,21 +99,21 @@ void LayoutMessageSlot() {
   OnBackground(gameOverMessage, slot, slot);
   Style(gameOverMessage, 15, kRed, kCentred);
   Outlined(gameOverMessage, kRed, kWhite);
-  gameOverMessage.visible = 1;
+  gameOverMessage.visible = kShown;
   gameOverMessage.SetText("GAME OVER");
 
   goodLuckMessage.Assign(gameOverMessage);
   goodLuckMessage.outlineColor = kYellow;
-  goodLuckMessage.visible = 0;
+  goodLuckMessage.visible = kHidden;
   goodLuckMessage.SetText("GOOD LUCK");
 
   winnerMessage.Assign(gameOverMessage);
-  winnerMessage.visible = 0;
+  winnerMessage.visible = kHidden;
   winnerMessage.SetText("WINNER !");
 
   selectCardPrompt.Assign(winnerMessage);
   SetHeight(selectCardPrompt, 20);
-  selectCardPrompt.drawStyle = 0;
+  selectCardPrompt.drawStyle = kPlainLetters;
   Style(selectCardPrompt, 20, kYellow, kCentred);
   selectCardPrompt.SetText("SELECT A CARD");
 
@@ -142,7 +142,7 @@ void LayoutDoubleTitle(int width) {
   left.borderStyle = platform::PS_SOLID;
   left.borderWidth = 1;
   left.borderColor = kBlack;
-  left.visible = 1;
+  left.visible = kShown;
   left.SetText(nullptr);
 
   Label& right = doubleTitleBars[1];
@@ -152,7 +152,7 @@ void LayoutDoubleTitle(int width) {
   const Rect title{left.rect.right, 5, right.rect.left, 30};
   OnBackground(doubleTitle, title, title.Offset(1, 1));
   Style(doubleTitle, 16, kYellow, kCentred);
-  doubleTitle.visible = 1;
+  doubleTitle.visible = kShown;
   doubleTitle.SetText("STANDARD DOUBLE");
 }
 
@@ -162,7 +162,7 @@ void LayoutBonusBox(int width) {
   const Rect caption{35, top, 215, top + kRowHeight};
   OnBackground(bonusCardsCaption, caption, caption.Offset(1, 1));
   Style(bonusCardsCaption, 17, kWhite, 0);
-  bonusCardsCaption.visible = 1;
+  bonusCardsCaption.visible = kShown;
   bonusCardsCaption.SetText("52 CARDS W/BONUS");
 
   const Rect coins{width - 115, top, width - 35, top + kRowHeight};
@@ -218,7 +218,7 @@ void LayoutDoubleMessages() {
   OnBackground(doubleDownMessage, band, band.Offset(1, 1));
   Style(doubleDownMessage, 18, kRed, kCentred);
   Outlined(doubleDownMessage, kRed, kWhite);
-  doubleDownMessage.visible = 0;
+  doubleDownMessage.visible = kHidden;
   doubleDownMessage.SetText("PLAY DOUBLE DOWN !");
 
   doubleGoodLuckMessage.Assign(doubleDownMessage);
@@ -234,7 +234,7 @@ void LayoutDoubleMessages() {
   collectWinningsPrompt.Assign(doubleDownMessage);
   collectWinningsPrompt.MoveTopTo(band.bottom);
   SetHeight(collectWinningsPrompt, 20);
-  collectWinningsPrompt.drawStyle = 0;
+  collectWinningsPrompt.drawStyle = kPlainLetters;
   Style(collectWinningsPrompt, 19, kWhite, kCentred);
   collectWinningsPrompt.SetText("OR COLLECT YOUR WINNINGS");
   higherQuestion.Assign(collectWinningsPrompt);

@@ -15,7 +15,7 @@ void PaintDoubleScreen(platform::Window* window, platform::Dc* dc);
 
 int DrawCountTableFrame(platform::Window* window, platform::Dc* dc);
 int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc);
-// The strip picture (resource 200) at both ends of the card tracker; nothing without the picture.
+// The strip picture (kTrackerStripPicture) at both ends of the card tracker; nothing without the picture.
 int DrawGridEndStrips(platform::Window* window, platform::Dc* dc);
 int DrawPileMarker(platform::Window* window, platform::Dc* dc);
 int DrawCounterArrow(platform::Dc* dc);

@@ -199,7 +199,7 @@ int LayoutCardCaptions() {
       caption.textFormat = kCentred;
       caption.borderStyle = platform::PS_NULL;
       caption.backColor = BackgroundSetting();
-      caption.visible = 0;
+      caption.visible = kHidden;
       const bool selectable = j < kHandSize;
       caption.font = MakeFontSpec(selectable ? 7 : 8);
       caption.textColor = j == kHandSize ? kWhite : kYellow;

@@ -57,7 +57,7 @@ void ShowSpecialPays(platform::Window* window, std::int32_t bet) {
 void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
   for (int r = 0; r <= kSpecialBonusRows; ++r) {
     Label& name = specialBonusPanel[kSpecialNameColumn + r];
-    const Color text = resetHits == 1 ? kWhite : name.textColor;
+    const Color text = resetHits == kResetHits ? kWhite : name.textColor;
     name.SetColors(kPanelBlue, text, window);
   }
   for (int r = 1; r <= kSpecialBonusRows; ++r) {
@@ -65,7 +65,7 @@ void ResetSpecialBonusPanel(platform::Window* window, int resetHits) {
     pay.SetColors(kRed, kWhite, window);
     Label& hits = specialBonusPanel[kSpecialHitsColumn + r];
     hits.SetColors(kPanelBlue, kWhite, window);
-    if (resetHits == 1) hits.SetNumber(specialBonus[r - 1].hits, window);
+    if (resetHits == kResetHits) hits.SetNumber(specialBonus[r - 1].hits, window);
   }
 }
 

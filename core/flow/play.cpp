@@ -68,7 +68,7 @@ void PlaceCoin(platform::Window* window) {
 
   if (gameState.credits > 0) {
     if (gameState.bet == gameState.lastBet) platform::EnableWindow(repeatBetButton, false);
-    if (insertCoinBetOrDealPrompt.visible != 1)
+    if (insertCoinBetOrDealPrompt.visible != kShown)
       insertCoinBetOrDealPrompt.SetVisible(kShown, window, kLater);
   } else {
     platform::EnableWindow(oneBetButton, false);

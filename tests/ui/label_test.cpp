@@ -75,27 +75,27 @@ TEST_F(LabelSurface, RefreshPaintsAtOnceOrMarksForTheNextPaint) {
   label.SetText("X");
   label.visible = 3;
   Paint();
-  EXPECT_EQ(label.Refresh(window, 1), 1);  // hidden, now: wiped to the bare box at once
+  EXPECT_EQ(label.Refresh(window, kNow), 1);  // hidden, now: wiped to the bare box at once
   EXPECT_EQ(std::tuple(Now().Pixel(10, 10), Count(Now(), label.rect, kFill), label.visible),
             std::tuple(kRed, 48 * 28, 0));
   EXPECT_FALSE(Pending());
 
-  label.visible = 1;
+  label.visible = kShown;
   Paint();
-  label.SetVisible(0, window, 0);  // hidden, later: erased at the next paint
+  label.SetVisible(kHidden, window, kLater);  // hidden, later: erased at the next paint
   EXPECT_EQ(std::pair(Now().Pixel(30, 30), Pending()), std::pair(kFill, true));
   platform::RunUntilIdle();
   EXPECT_EQ(Count(Now(), label.rect, kBackground), 50 * 30);
 
   Fill(window, label.rect, kYellow);
-  label.SetVisible(1, window, 0);  // shown, later: repainted without erasing
+  label.SetVisible(kShown, window, kLater);  // shown, later: repainted without erasing
   EXPECT_TRUE(Pending());
   platform::RunUntilIdle();
   EXPECT_EQ(std::pair(underLabel, Now().Pixel(30, 30)), std::pair(kYellow, kFill));
 
-  label.visible = 0;
+  label.visible = kHidden;
   Paint();
-  label.SetVisible(1, window, 1);  // shown, now
+  label.SetVisible(kShown, window, kNow);  // shown, now
   EXPECT_EQ(std::pair(paints, Now().Pixel(30, 30)), std::pair(1, kFill));
 
   label.SetText("");
@@ -117,7 +117,7 @@ TEST_F(LabelSurface, DrawingLeavesTheCallersObjectsSelected) {
   platform::GdiObject* first[3];
   for (int i = 0; i < 3; ++i)
     first[i] = platform::SelectObject(dc, mine[i]);
-  for (int style : {0, 1}) {
+  for (int style : {kPlainLetters, kOutlinedLetters}) {
     label.drawStyle = style;
     label.Draw(window, dc);
     for (platform::GdiObject* object : mine)
@@ -134,7 +134,7 @@ TEST(Label, AssignCopiesTheLookAndMovesCarryTheText) {
   label.rect = {10, 119, 130, 129};
   label.textRect = {12, 120, 129, 128};
   label.font = MakeFontSpec(18);
-  label.drawStyle = 1;
+  label.drawStyle = kOutlinedLetters;
   label.outlineColor = kFill;
   label.visible = 0;
   label.SetText("WINNER !");
