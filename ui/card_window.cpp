@@ -299,12 +299,7 @@ int DealIntoSlot(platform::Window* window) {
   int i = 0;
   if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return 1;
   if (deck.next < deck.count) handSlots[i] = deck.DrawNext(1);
-  if (handSlots[i]->IsValid()) {
-    if (handSlots[i]->picture == nullptr) handSlots[i]->LoadPicture(kPictureStyle, kPictureStyle);
-    PlayToEnd(kSoundCard);
-  }
-  Repaint(window);
-  return 1;
+  return ShowCard(window, handSlots[i]);
 }
 
 int ShowCard(platform::Window* window, Card* card) {

@@ -1,5 +1,7 @@
 #include "ui/painters.h"
 
+#include <initializer_list>
+
 #include "core/game_state.h"
 #include "core/pictures.h"
 #include "ui/card_window.h"
@@ -36,6 +38,19 @@ void DrawAll(Label* labels, int count, platform::Window* window, platform::Dc* d
     labels[i].Draw(window, dc);
 }
 
+// The frame of a pay table from its first label `a` (the top left heading) to its last `z`: the
+// outline, the rule under the headings, and a rule right of each column but the last.
+bool DrawTableFrame(platform::Dc* dc, const Rect& a, const Rect& z,
+                    std::initializer_list<const Rect*> columns) {
+  DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
+  bool ok = tools.ready() &&
+            platform::Rectangle(dc, a.left - 1, a.top, z.right + 1, z.bottom + 1) &&
+            Line(dc, a.left, a.bottom, z.right, a.bottom);
+  for (const Rect* column : columns)
+    ok = ok && Line(dc, column->right, a.top, column->right, z.bottom);
+  return ok;
+}
+
 }  // namespace
 
 platform::LogPen TablePen() {
@@ -45,26 +60,15 @@ platform::LogPen TablePen() {
 int DrawCountTableFrame(platform::Window* window, platform::Dc* dc) {
   if (!window || !dc) return 0;
   const Rect& a = successesTable[kSuccessCountColumn].rect;
-  const Rect& z = successesTable[kSuccessesLabels - 1].rect;
-  DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
-  const bool ok =
-      tools.ready() && platform::Rectangle(dc, a.left - 1, a.top, z.right + 1, z.bottom + 1) &&
-      Line(dc, a.left, a.bottom, z.right, a.bottom) && Line(dc, a.right, a.top, a.right, z.bottom);
-  return ok ? 1 : 0;
+  return DrawTableFrame(dc, a, successesTable[kSuccessesLabels - 1].rect, {&a}) ? 1 : 0;
 }
 
 int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc) {
   if (!window || !dc) return 0;
   const Rect& a = specialBonusPanel[kSpecialNameColumn].rect;
   const Rect& pays = specialBonusPanel[kSpecialPayColumn].rect;
-  const Rect& z = specialBonusPanel[kSpecialBonusLabels - 1].rect;
-  DrawingTools tools(dc, platform::CreatePenIndirect(TablePen()), NullBrush());
-  const bool ok = tools.ready() &&
-                  platform::Rectangle(dc, a.left - 1, a.top, z.right + 1, z.bottom + 1) &&
-                  Line(dc, a.left, a.bottom, z.right, a.bottom) &&
-                  Line(dc, a.right, a.top, a.right, z.bottom) &&
-                  Line(dc, pays.right, a.top, pays.right, z.bottom);
-  return ok ? 1 : 0;
+  return DrawTableFrame(dc, a, specialBonusPanel[kSpecialBonusLabels - 1].rect, {&a, &pays}) ? 1
+                                                                                             : 0;
 }
 
 int DrawGridEndStrips(platform::Window* window, platform::Dc* dc) {
