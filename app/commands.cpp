@@ -57,18 +57,11 @@ void MarkChoice(platform::Window* window, int baseId, int count, std::int32_t va
 // A card command: play the card, or in the double-up pick it (card 0 is the dealer's).
 void CardCommand(int index) {
   if (doubleMode == 0) {
-    for (int i = 0; i < kSelectButtons; ++i) {
-      platform::EnableWindow(selectButtons[i], false);
-      platform::EnableWindow(cardWindows[i], false);
-      cardCaptions[i].SetVisible(kHidden, mainWindow, kNow);
-    }
+    WithdrawCardChoices(mainWindow);
     PlayCard(index);
     return;
   }
-  for (int i = 1; i < kSelectButtons; ++i) {
-    platform::EnableWindow(selectButtons[i], false);
-    platform::EnableWindow(cardWindows[i], false);
-  }
+  EnablePicks(false);
   PickCard(index);
 }
 

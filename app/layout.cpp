@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/main_window.h"
+#include "core/flow/play.h"
 #include "core/messages.h"
 #include "platform/controls.h"
 #include "settings/players.h"
@@ -98,11 +99,7 @@ void SetInitialStates(platform::Window* window) {
        {collectButton, halfDoubleButton, oneBetButton, repeatBetButton, dealDrawButton}) {
     platform::EnableWindow(b, false);
   }
-  for (int i = 0; i < kSelectButtons; ++i) {
-    platform::EnableWindow(selectButtons[i], false);
-    platform::EnableWindow(cardWindows[i], false);
-    cardCaptions[i].SetVisible(kHidden, window, kNow);
-  }
+  WithdrawCardChoices(window);
   platform::EnableWindow(cardWindows[kPileWindow], false);
 }
 

@@ -41,8 +41,7 @@ int StartupLoad() {
   settingsBlock = SettingsBlock{};
   LoadSettingsFile(settingsBlock);
   SelectPlayerFromBlock(settingsBlock);
-  for (Card*& slot : handSlots)
-    slot = &emptyCard;
+  EmptyHand();
   pileTop = &emptyCard;
   doubleMode = 0;
   for (int i = 0; i < kSpecialBonusRows; ++i)

@@ -139,6 +139,11 @@ void ReleaseClick(platform::Window* window, platform::LParam lParam) {
 
 }  // namespace
 
+platform::Window* TableWindow() {
+  platform::Window* pile = cardWindows[kPileWindow];
+  return pile != nullptr ? platform::GetParent(pile) : nullptr;
+}
+
 platform::Rect HomeRect(int index, int clientWidth, int handTop) {
   constexpr int kMargin = 10;
   // The five cards and the two margins take what they need; the four gaps share the rest.

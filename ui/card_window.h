@@ -24,6 +24,8 @@ extern platform::Dc* slideDC;
 extern platform::Rect slideRect;
 extern int slideInProgress;
 
+// The main window, the card windows' parent; null before they are made.
+platform::Window* TableWindow();
 // 1 and the index when the window is one of the card windows, else 0.
 int FindCardWindow(platform::Window* window, int* index);
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,

@@ -1,5 +1,7 @@
 #include "ui/command_buttons.h"
 
+#include "ui/card_window.h"
+
 platform::Window* selectButtons[kSelectButtons] = {};
 platform::Window* quitButton = nullptr;
 platform::Window* collectButton = nullptr;
@@ -15,4 +17,10 @@ void FocusFirstSelectButton() {
       return;
     }
   }
+}
+
+void EnableCardChoice(int index, bool enable) {
+  if (index < 0 || index >= kSelectButtons) return;
+  platform::EnableWindow(selectButtons[index], enable);
+  platform::EnableWindow(cardWindows[index], enable);
 }

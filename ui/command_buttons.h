@@ -15,6 +15,9 @@ extern platform::Window* oneBetButton;
 extern platform::Window* repeatBetButton;
 extern platform::Window* dealDrawButton;
 
+// A hand card is chosen by its SELECT button or by a click on the card: both are enabled, or
+// disabled, together.
+void EnableCardChoice(int index, bool enable);
 // Gives the keyboard focus to the first enabled SELECT button, left to right: when a hand has
 // playable cards, and when the double-up's hidden cards may be picked without Hint.
 void FocusFirstSelectButton();

@@ -15,7 +15,8 @@ void PaintDoubleScreen(platform::Window* window, platform::Dc* dc);
 
 int DrawCountTableFrame(platform::Window* window, platform::Dc* dc);
 int DrawBonusTableFrame(platform::Window* window, platform::Dc* dc);
-// The strip picture (kTrackerStripPicture) at both ends of the card tracker; nothing without the picture.
+// The strip picture (kTrackerStripPicture) at both ends of the card tracker; nothing without the
+// picture.
 int DrawGridEndStrips(platform::Window* window, platform::Dc* dc);
 int DrawPileMarker(platform::Window* window, platform::Dc* dc);
 int DrawCounterArrow(platform::Dc* dc);

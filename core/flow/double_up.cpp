@@ -22,23 +22,6 @@ constexpr int kDealerCaption = 5;  // cardCaptions 5 "DEALER", 6..9 "PLAYER" und
 constexpr int kFirstPick = 1;
 constexpr int kLastPick = 4;
 
-// PickCard is given no window; the card windows are children of the main window.
-platform::Window* MainWindow() {
-  return cardWindows[0] != nullptr ? platform::GetParent(cardWindows[0]) : nullptr;
-}
-
-void HideDoubleCaptions(platform::Window* window) {
-  for (int j = kDealerCaption; j < kCardCaptions; ++j)
-    cardCaptions[j].SetVisible(kHidden, window, kLater);
-}
-
-void EnablePicks(bool enable) {
-  for (int i = kFirstPick; i <= kLastPick; ++i) {
-    platform::EnableWindow(selectButtons[i], enable);
-    platform::EnableWindow(cardWindows[i], enable);
-  }
-}
-
 void SetBonusCaption(const GameState& state) {
   char caption[64];
   if (cardsSucceeded >= kFewestPayingCards) {
@@ -53,6 +36,16 @@ void SetBonusCaption(const GameState& state) {
 }
 
 }  // namespace
+
+void HideDoubleCaptions(platform::Window* window) {
+  for (int j = kDealerCaption; j < kCardCaptions; ++j)
+    cardCaptions[j].SetVisible(kHidden, window, kLater);
+}
+
+void EnablePicks(bool enable) {
+  for (int i = kFirstPick; i <= kLastPick; ++i)
+    EnableCardChoice(i, enable);
+}
 
 void OfferDouble(platform::Window* window, const GameState& state) {
   // A forced collect clears the state this refers to, so read it first.
@@ -144,7 +137,7 @@ void DealerShown(platform::Window* window) {
 
 void PickCard(int index) {
   if (index < kFirstPick || index > kLastPick) return;
-  platform::Window* window = MainWindow();
+  platform::Window* window = TableWindow();
   cardCaptions[kDealerCaption + index].SetVisible(kShown, window, kLater);
   PostSound(window, kSoundPick, kPlayToEnd);
   doubleSelectCardMessage.SetVisible(kHidden, window, kLater);

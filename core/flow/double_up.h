@@ -7,6 +7,12 @@
 // The double-up offer with the win and what may be collected: after a game won, a half double,
 // and a turn won or pushed. Collects at once when win and saved reach the forced-collect limit.
 void OfferDouble(platform::Window* window, const GameState& state);
+// Hides the "DEALER" and "PLAYER" captions under the cards: when a game is won and as each
+// double-up turn starts or is collected at once.
+void HideDoubleCaptions(platform::Window* window);
+// Lets the four hidden cards be picked, or not: when the dealer's card is up, and when one is
+// picked.
+void EnablePicks(bool enable);
 // "HALF DOUBLE": half the win is saved, the other half risked.
 void HalfDouble(platform::Window* window);
 // A turn: the dealer's card and four face down are dealt.

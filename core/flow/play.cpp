@@ -21,11 +21,6 @@
 
 namespace {
 
-// PlayCard and CountCardSucceeded are given no window; the card windows' parent is the one.
-platform::Window* GameWindow() {
-  return platform::GetParent(cardWindows[kPileWindow]);
-}
-
 void SetTrackerColor(platform::Window* window, const Card& card, Color color) {
   const int cell = GridIndex(card);
   if (cell >= 0) cardTracker[cell].SetColors(cardTracker[cell].backColor, color, window);
@@ -38,17 +33,24 @@ void ShowWager(platform::Window* window) {
   ShowSpecialPays(window, gameState.bet);
 }
 
-void EmptyHand() {
-  for (Card*& slot : handSlots)
-    slot = &emptyCard;
-}
-
 void AutoDeal(platform::Window* window, unsigned timerId) {
   platform::KillTimer(window, timerId);
   platform::PostMessage(window, platform::WM_COMMAND, kCmdDealDraw, 0);
 }
 
 }  // namespace
+
+void EmptyHand() {
+  for (Card*& slot : handSlots)
+    slot = &emptyCard;
+}
+
+void WithdrawCardChoices(platform::Window* window) {
+  for (int i = 0; i < kHandSize; ++i) {
+    EnableCardChoice(i, false);
+    cardCaptions[i].SetVisible(kHidden, window, kNow);
+  }
+}
 
 void PlaceCoin(platform::Window* window) {
   if (doubleMode == 1) Collect(window);
@@ -150,8 +152,7 @@ void HandChanged(platform::Window* window) {
   for (int i = 0; i < kHandSize; ++i) {
     const int m = MatchesPile(*pileTop, *handSlots[i]);
     cardCaptions[i].SetVisible(m == 1 ? kShown : kHidden, window, kLater);
-    platform::EnableWindow(selectButtons[i], m == 1);
-    platform::EnableWindow(cardWindows[i], m == 1);
+    EnableCardChoice(i, m == 1);
     playable += m;
   }
 
@@ -165,7 +166,7 @@ void HandChanged(platform::Window* window) {
 
 void PlayCard(int index) {
   if (index < 0 || index >= kHandSize) return;
-  PostSound(GameWindow(), kSoundCard, kPlayNoWait);
+  PostSound(TableWindow(), kSoundCard, kPlayNoWait);
   StartSlide(index);
 }
 
@@ -195,7 +196,7 @@ void CountCardSucceeded(const Card& card) {
   } else {
     return;
   }
-  platform::Window* window = GameWindow();
+  platform::Window* window = TableWindow();
   succeededMeter.SetNumber(cardsSucceeded, window);
   ShowSuccessRow(window, cardsSucceeded);
 }
@@ -209,8 +210,7 @@ void EndGame(platform::Window* window) {
     ShowWinner(window);
     gameState.doubleTurn += 1;
     doubleMode = 1;
-    for (int j = kHandSize; j < kCardCaptions; ++j)
-      cardCaptions[j].SetVisible(kHidden, window, kLater);
+    HideDoubleCaptions(window);
     OfferDouble(window, gameState);
     return;
   }

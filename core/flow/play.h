@@ -7,6 +7,10 @@
 #include "core/game_state.h"
 #include "platform/window.h"
 
+// Empties the hand slots: at start, at a new wager's first coin and at REPEAT BET.
+void EmptyHand();
+// No hand card may be chosen and their SELECTABLE captions go: at start and when one is chosen.
+void WithdrawCardChoices(platform::Window* window);
 // " 1 BET": one coin from the credits to the wager; the first coin clears the hand, the tenth
 // deals.
 void PlaceCoin(platform::Window* window);
