@@ -22,6 +22,10 @@ inline constexpr std::int32_t kShown = 1;
 // The `now` of SetVisible and Refresh: repaint with the next paint, or at once.
 inline constexpr int kLater = 0;
 inline constexpr int kNow = 1;
+// Label::textFormat: one line, centred in height, and left, centred or right in width.
+inline constexpr unsigned kLeftCentred = platform::DT_SINGLELINE | platform::DT_VCENTER;
+inline constexpr unsigned kCentred = kLeftCentred | platform::DT_CENTER;
+inline constexpr unsigned kRightCentred = kLeftCentred | platform::DT_RIGHT;
 // Label::drawStyle: letters filled in the text color, or outlined.
 inline constexpr std::int32_t kPlainLetters = 0;
 inline constexpr std::int32_t kOutlinedLetters = 1;

@@ -7,10 +7,6 @@ namespace {
 
 using platform::Rect;
 
-constexpr unsigned kCentred = platform::DT_SINGLELINE | platform::DT_VCENTER | platform::DT_CENTER;
-constexpr unsigned kRightCentred =
-    platform::DT_SINGLELINE | platform::DT_VCENTER | platform::DT_RIGHT;
-
 // Right-aligned values keep their digits one pixel clear of the column to their right.
 Rect Trimmed(const Rect& r) {
   return {r.left, r.top, r.right - 1, r.bottom - 1};

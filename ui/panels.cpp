@@ -19,10 +19,6 @@ int RowTop(const Label& heading, int row) {
 
 using platform::Rect;
 
-constexpr unsigned kLeftCentred = platform::DT_SINGLELINE | platform::DT_VCENTER;
-constexpr unsigned kCentred = kLeftCentred | platform::DT_CENTER;
-constexpr unsigned kRightCentred = kLeftCentred | platform::DT_RIGHT;
-
 const char* const kHandNames[kSpecialBonusRows] = {" ROYAL FLUSH", " STRAIGHT FLUSH",
                                                    " FOUR OF A KIND", " FULL HOUSE", " FLUSH"};
 const char* const kRankLetters[13] = {"A", "2", "3",  "4", "5", "6", "7",

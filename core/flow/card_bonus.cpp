@@ -71,12 +71,8 @@ void ShowSuccessRow(platform::Window* window, int count) {
   }
 
   Label& caption = successesTable[kSuccessCountColumn + row];
-  Label& pay = successesTable[kSuccessPayColumn + row];
-  caption.backColor = kRed;
-  pay.backColor = kWhite;
-  pay.textColor = kRed;
-  caption.Refresh(window, kLater);
-  pay.Refresh(window, kLater);
+  caption.SetColors(kRed, caption.textColor, window);
+  successesTable[kSuccessPayColumn + row].SetColors(kWhite, kRed, window);
 }
 
 void ResetSuccessPanel(platform::Window* window, int resetTexts) {

@@ -5,11 +5,9 @@
 #include "core/card_bonus_table.h"
 #include "core/counts.h"
 #include "core/evaluate.h"
-#include "core/flow/card_bonus.h"
 #include "core/flow/credits.h"
 #include "core/flow/sound.h"
 #include "core/sounds.h"
-#include "core/timing.h"
 #include "settings/players.h"
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
@@ -73,11 +71,8 @@ void RecordHit(platform::Window* window, int category, int playable) {
   const int row = SpecialBonusRow(category);
   if (row == 0) return;
   Label& name = specialBonusPanel[kSpecialNameColumn + row];
-  name.SetColors(kRed, kYellow, nullptr);
-  name.Refresh(window, kLater);
-  Label& pay = specialBonusPanel[kSpecialPayColumn + row];
-  pay.SetColors(kWhite, kRed, nullptr);
-  pay.Refresh(window, kLater);
+  name.SetColors(kRed, kYellow, window);
+  specialBonusPanel[kSpecialPayColumn + row].SetColors(kWhite, kRed, window);
   SpecialBonusEntry& entry = specialBonus[row - 1];
   ++entry.hits;
   specialBonusPanel[kSpecialHitsColumn + row].SetNumber(entry.hits, window);
