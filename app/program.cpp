@@ -23,7 +23,6 @@
 namespace {
 
 constexpr const char* kInstanceLockName = "QuaxelMainMutex";
-constexpr int kSpecialBonusPays[kSpecialBonusRows] = {200, 20, 5, 2, 1};
 
 void ReleasePicture(platform::Bitmap* bitmap) {
   platform::DeleteObject(bitmap);

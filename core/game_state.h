@@ -27,6 +27,9 @@ inline constexpr int kHandSize = 5;
 // The largest wager; its coin deals at once.
 inline constexpr int kMaxBet = 10;
 inline constexpr int kSpecialBonusRows = 5;
+// Coins per coin wagered for the special-bonus rows: royal flush, straight flush, four (or five)
+// of a kind, full house, flush.
+inline constexpr int kSpecialBonusPays[kSpecialBonusRows] = {200, 20, 5, 2, 1};
 // Win and saved coins that reach this together are collected at once instead of risked again.
 inline constexpr int kForcedCollectCoins = 5000;
 

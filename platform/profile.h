@@ -75,6 +75,8 @@ std::int32_t GetPrivateProfileInt(std::string_view section, std::string_view key
 bool WritePrivateProfileString(std::string_view section, std::string_view key,
                                std::string_view value, Profile& profile);
 
+// Where a settings file may live (both implemented with the file-system work, in
+// profile_store.cpp).
 // The desktop's folder for settings: $XDG_CONFIG_HOME when it is absolute, else .config in the
 // home folder; empty when no home is known.
 std::string ConfigFolder();

@@ -152,6 +152,11 @@ bool ReplaceWhole(const std::string& path, std::string_view text) {
   if (exists && (!S_ISREG(st.st_mode) || !MayWrite(target.c_str(), st))) return false;
 
   const fs::path folder = FolderOf(target);
+  if (!exists) {
+    // A first save may come before the settings folder exists.
+    std::error_code ignored;
+    fs::create_directories(folder, ignored);
+  }
   const std::string prefix = TempPrefix(target);
   std::string temp;
   int created = -1;

@@ -21,6 +21,7 @@ ReadResult ReadWhole(const std::string& path, std::size_t limit);
 
 // Writes a temporary file beside the target (the end of a chain of symbolic links), flushes it,
 // renames it over the target and flushes the folder: a crash leaves the old file or the new one.
+// A missing folder is made first.
 // The target's mode is kept; a target without write permission or of another kind is not written.
 bool ReplaceWhole(const std::string& path, std::string_view text);
 

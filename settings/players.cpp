@@ -177,10 +177,6 @@ int LoadSettingsFile(SettingsBlock& block) {
 int SavePlayerToFile(PlayerRecord record) {
   const std::int32_t player = currentPlayerIndex;
   if (settingsPath.empty() || !IsPlayerNumber(player)) return 0;
-  const std::filesystem::path folder = std::filesystem::path(settingsPath).parent_path();
-  std::error_code ignored;
-  if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
-
   if (!settingsFileRead) ReadSettingsFile();
   WriteNumber(kLastPlayer, 0, player);
   WriteNumber(kXpos, 0, windowX);
