@@ -9,40 +9,25 @@
 
 namespace {
 
+// The row the pay ranges above the table's own scroll into, the newest at the top.
 constexpr int kScrollRow = 2;
 
-// The row a count highlights, or 0 when the count starts no new range.
+// The row a count highlights, or 0 when the count starts no new pay: the row whose range starts
+// at it, else the scrolling row.
 int RowForCount(int count) {
-  switch (count) {
-    case 10:
-      return 7;
-    case 14:
-      return 6;
-    case 17:
-      return 5;
-    case 20:
-      return 4;
-    case 23:
-      return 3;
-    case 26:
-    case 29:
-    case 31:
-    case 33:
-    case 35:
-    case 37:
-    case 39:
-    case 41:
-      return kScrollRow;
-    case 52:
-      return 1;
-    default:
-      return count >= 43 && count <= 51 ? kScrollRow : 0;
+  if (CardBonusFactor(count) == CardBonusFactor(count - 1)) return 0;
+  for (int row = 1; row <= kSuccessRows; ++row) {
+    if (kSuccessRowLow[row - 1] == count) return row;
   }
+  return kScrollRow;
 }
 
-// From 43 on every count is a range of its own; below, the ranges above 28 span two counts.
+// The counts that pay what `count` pays, from it up.
 std::string RangeCaption(int count) {
-  return count >= 43 ? SuccessCaption(count, count) : SuccessCaption(count, count + 1);
+  int high = count;
+  while (high < kFullDeckCards && CardBonusFactor(high + 1) == CardBonusFactor(count))
+    ++high;
+  return SuccessCaption(count, high);
 }
 
 }  // namespace
@@ -58,7 +43,7 @@ void ShowSuccessRow(platform::Window* window, int count) {
   if (row == 0) return;
   ResetSuccessPanel(window, kKeepTexts);
 
-  if (row == kScrollRow && count != 26) {
+  if (row == kScrollRow && count != kSuccessRowLow[kScrollRow - 1]) {
     for (int r = kSuccessRows; r > kScrollRow; --r) {
       successesTable[kSuccessCountColumn + r].SetText(
           successesTable[kSuccessCountColumn + r - 1].text.c_str(), window);
