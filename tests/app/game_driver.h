@@ -379,6 +379,19 @@ class GameTest : public ProgramTest {
       EXPECT_EQ(lit > 0 ? successesTable[kSuccessPayColumn + lit].text : "-",
                 pays > 0 ? std::to_string(pays) : "-")
           << model.count << " cards in" << trail;
+      // Its caption names the counts that pay the same.
+      if (pays > 0) {
+        const int factor = rules::CardBonusFactor(model.count);
+        int low = model.count, high = model.count;
+        while (rules::CardBonusFactor(low - 1) == factor)
+          --low;
+        while (high < 52 && rules::CardBonusFactor(high + 1) == factor)
+          ++high;
+        EXPECT_EQ(lit > 0 ? successesTable[kSuccessCountColumn + lit].text : "-",
+                  low < high ? std::to_string(low) + "    -    " + std::to_string(high) + "  CARDS"
+                             : std::string(15, ' ') + std::to_string(low) + "  CARDS")
+            << model.count << " cards in" << trail;
+      }
     }
     EXPECT_TRUE(!model.Focus() || platform::GetFocus() == model.Focus()) << "focus in" << trail;
     EXPECT_EQ(person::ScreenDifferences(mainWindow), 0) << "pixels on the screen in" << trail;
