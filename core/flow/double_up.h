@@ -15,7 +15,8 @@ void HideDoubleCaptions(platform::Window* window);
 void EnablePicks(bool enable);
 // "HALF DOUBLE": half the win is saved, the other half risked.
 void HalfDouble(platform::Window* window);
-// A turn: the dealer's card and four face down are dealt.
+// A turn: the dealer's card and four face down are dealt; on DEAL/DRAW or HALF DOUBLE at the
+// offer, and again after a push.
 void StartDoubleTurn(platform::Window* window);
 // The dealer's card is face up: the player may pick one of the four.
 void DealerShown(platform::Window* window);

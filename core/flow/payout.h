@@ -20,7 +20,8 @@ void RecordHit(platform::Window* window, int category, int playable);
 std::int32_t ComputeWin(int cardsSucceeded, GameState& state);
 // The winner's message and the WIN meter; at the end of a game that won.
 void ShowWinner(platform::Window* window);
-// The full-deck celebration kShown (hiding the hand) or kHidden.
+// The full-deck celebration kShown (hiding the hand) when 52 cards are won or the double-up is
+// collected at once, kHidden at the next turn or collect.
 void ShowCongratulations(platform::Window* window, int on);
 // Pays win and saved into the credits and clears the game's meters; on COLLECT, a new wager, or
 // a forced collect.

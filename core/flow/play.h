@@ -26,7 +26,8 @@ void HandChanged(platform::Window* window);
 void PlayCard(int index);
 // A card has landed on the pile: the tracker, the marker, the count, and its slot refilled.
 void CardOnPile(platform::Window* window, int index);
-// Counts a card onto the SUCCESSES count (jokers count nothing; an empty card resets it).
+// Counts a card onto the SUCCESSES count as it lands on the pile (jokers count nothing); the
+// empty card resets it at a new game.
 void CountCardSucceeded(const Card& card);
 // No card can be played: the win, the double-up offer or "GAME OVER".
 void EndGame(platform::Window* window);

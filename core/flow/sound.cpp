@@ -6,6 +6,11 @@
 #include "platform/sound.h"
 #include "settings/players.h"
 
+// The play modes are the window system's flags: from memory, no default sound, and for no wait,
+// asynchronous.
+static_assert(kPlayToEnd == (platform::SND_NODEFAULT | platform::SND_MEMORY));
+static_assert(kPlayNoWait == (kPlayToEnd | platform::SND_ASYNC));
+
 void PlaySoundResource(int soundId, unsigned playFlags, int soundOption) {
   if (soundOption != 1) return;
   platform::PlayWaveResource(soundId, playFlags);
