@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "settings/players.h"
-
 Label successesTable[kSuccessesLabels];
 Label specialBonusPanel[kSpecialBonusLabels];
 Label cardTrackerFrame;
@@ -122,8 +120,4 @@ std::span<Label* const> BackgroundLabels() {
 void ApplyBackgroundColor(Color color) {
   for (Label* label : kBackgroundLabels)
     label->backColor = color;
-}
-
-Color BackgroundSetting() {
-  return currentPlayer.color;
 }

@@ -90,5 +90,3 @@ std::span<Label* const> MeterLabels();
 // The labels whose fill is the player's background color; a new color goes to exactly these.
 std::span<Label* const> BackgroundLabels();
 void ApplyBackgroundColor(Color color);
-// The background color setting of the player in play.
-Color BackgroundSetting();

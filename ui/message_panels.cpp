@@ -1,5 +1,6 @@
 #include "ui/message_panels.h"
 
+#include "settings/players.h"
 #include "ui/labels.h"
 #include "ui/palette.h"
 
@@ -21,7 +22,7 @@ void SetHeight(Label& label, int height) {
 void OnBackground(Label& label, const Rect& box, const Rect& textBox) {
   label.rect = box;
   label.textRect = textBox;
-  label.backColor = BackgroundSetting();
+  label.backColor = currentPlayer.color;
   label.borderStyle = platform::PS_NULL;
   label.backMode = platform::OPAQUE;
   label.drawStyle = kPlainLetters;

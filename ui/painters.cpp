@@ -4,6 +4,7 @@
 
 #include "core/game_state.h"
 #include "core/pictures.h"
+#include "settings/players.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
 #include "ui/palette.h"
@@ -161,13 +162,13 @@ void PaintDoubleScreen(platform::Window* window, platform::Dc* dc) {
   collectableCaption.Draw(window, dc);
   tryLuckCaption.Draw(window, dc);
   if (cardWindows[kPileWindow]) platform::ShowWindow(cardWindows[kPileWindow], platform::SW_HIDE);
-  tryLuckCount.backColor = BackgroundSetting();
+  tryLuckCount.backColor = currentPlayer.color;
   tryLuckCount.Draw(window, dc);
   DrawAll(coinsCaptions, kCoinsCaptions, window, dc);
   bonusCardsValue.Draw(window, dc);
-  collectableValue.backColor = BackgroundSetting();
+  collectableValue.backColor = currentPlayer.color;
   collectableValue.Draw(window, dc);
-  tryLuckValue.backColor = BackgroundSetting();
+  tryLuckValue.backColor = currentPlayer.color;
   tryLuckValue.Draw(window, dc);
   for (Label* message : {&doubleDownMessage, &doubleGoodLuckMessage, &doubleSelectCardMessage,
                          &doubleWinnerMessage, &doublePushMessage, &collectWinningsPrompt,

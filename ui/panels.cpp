@@ -4,6 +4,7 @@
 
 #include "core/card_bonus_table.h"
 #include "core/game_state.h"
+#include "settings/players.h"
 #include "ui/card_window.h"
 #include "ui/labels.h"
 #include "ui/palette.h"
@@ -194,7 +195,7 @@ int LayoutCardCaptions() {
       caption.textRect = caption.rect.Inset(1);
       caption.textFormat = kCentred;
       caption.borderStyle = platform::PS_NULL;
-      caption.backColor = BackgroundSetting();
+      caption.backColor = currentPlayer.color;
       caption.visible = kHidden;
       const bool selectable = j < kHandSize;
       caption.font = MakeFontSpec(selectable ? 7 : 8);
