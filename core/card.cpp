@@ -26,20 +26,20 @@ int Card::Set(int newSuit, int newRank, int newIsJoker) {
   rank = newRank;
   isJoker = newIsJoker;
   if (isJoker == 1) return 1;
-  if (newSuit < -1 || newSuit > 3) return 0;
+  if (newSuit < -1 || newSuit >= kSuits) return 0;
   suit = newSuit;
-  if (newRank < -1 || newRank > 12) return 0;
+  if (newRank < -1 || newRank >= kRanks) return 0;
   return 1;
 }
 
 int Card::IsValid() const {
   if (isJoker == 1) return 1;
-  return (suit >= 0 && suit <= 3 && rank >= 0 && rank <= 12) ? 1 : 0;
+  return (suit >= 0 && suit < kSuits && rank >= 0 && rank < kRanks) ? 1 : 0;
 }
 
 int Card::PictureId(int faceStyle, int jokerStyle) const {
   if (isJoker == 1) return JokerPicture(jokerStyle);
-  if (rank == -1 || suit < 0 || suit > 3) return 0;
+  if (rank == -1 || suit < 0 || suit >= kSuits) return 0;
   return FacePicture(suit, rank, faceStyle);
 }
 
@@ -71,18 +71,19 @@ namespace {
 
 // An ordinary card with a suit and a rank in range (a failed Set can leave e.g. rank 20 stored).
 bool IsOrdinaryInRange(const Card& card) {
-  return card.isJoker != 1 && card.suit >= 0 && card.suit <= 3 && card.rank >= 0 && card.rank <= 12;
+  return card.isJoker != 1 && card.suit >= 0 && card.suit < kSuits && card.rank >= 0 &&
+         card.rank < kRanks;
 }
 
 }  // namespace
 
 int DeckIndex(const Card& card) {
-  if (card.isJoker == 1) return card.rank >= 0 ? 52 + card.rank : -1;
-  return IsOrdinaryInRange(card) ? 13 * card.suit + card.rank : -1;
+  if (card.isJoker == 1) return card.rank >= 0 ? kFullDeckCards + card.rank : -1;
+  return IsOrdinaryInRange(card) ? kRanks * card.suit + card.rank : -1;
 }
 
 int GridIndex(const Card& card) {
-  return IsOrdinaryInRange(card) ? 13 * card.suit + card.rank : -1;
+  return IsOrdinaryInRange(card) ? kRanks * card.suit + card.rank : -1;
 }
 
 void SwapCards(Card& a, Card& b) {

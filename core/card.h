@@ -9,6 +9,11 @@ namespace platform {
 class Bitmap;
 }
 
+// The ordinary cards: four suits of thirteen ranks, ace to king.
+inline constexpr int kSuits = 4;
+inline constexpr int kRanks = 13;
+inline constexpr int kFullDeckCards = kSuits * kRanks;
+
 // Loads the bitmap resource with this number; null when there is none.
 using PictureLoader = platform::Bitmap* (*)(int resourceId);
 // Releases a bitmap obtained from the loader.

@@ -3,9 +3,8 @@
 
 #include <cstdint>
 
+#include "core/card.h"
 #include "core/counts.h"
-
-inline constexpr int kFullDeckCards = 52;
 
 // Coins per coin wagered for 1..52 cards succeeded.
 inline constexpr int kCardBonusFactor[kFullDeckCards] = {

@@ -18,7 +18,7 @@ constinit TickSource tickSource = nullptr;
 }  // namespace
 
 int DeckSizeForJokers(int jokerNum) {
-  return (jokerNum >= 0 && jokerNum <= 2) ? 52 + jokerNum : 52;
+  return (jokerNum >= 0 && jokerNum <= 2) ? kFullDeckCards + jokerNum : kFullDeckCards;
 }
 
 void SeedRandom(std::uint32_t seed) {
@@ -49,8 +49,8 @@ int Deck::Allocate(int n) {
 
 void Deck::Build() {
   for (int i = 0; i < count; ++i) {
-    const int group = i / 13;
-    cards[i].Set(group, i % 13, group > 3 ? 1 : 0);
+    const int group = i / kRanks;  // the suits, then the jokers
+    cards[i].Set(group, i % kRanks, group >= kSuits ? 1 : 0);
   }
 }
 

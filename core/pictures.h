@@ -2,6 +2,8 @@
 // The numbers of the embedded pictures: the program loads them by these numbers and the picture
 // generator writes them under them.
 
+#include "core/card.h"
+
 // The one style of card pictures there is; the program asks for it and the generator draws it.
 inline constexpr int kPictureStyle = 1;
 
@@ -16,5 +18,5 @@ constexpr int JokerPicture(int style) {
 }
 // suit 0..3, rank 0..12 (ace to king).
 constexpr int FacePicture(int suit, int rank, int style) {
-  return 300 * style + 13 * suit + rank + 1;
+  return 300 * style + kRanks * suit + rank + 1;
 }

@@ -10,7 +10,7 @@
 inline constexpr int kSuccessesLabels = 16;
 inline constexpr int kSuccessRows = 7;
 inline constexpr int kSpecialBonusLabels = 18;
-inline constexpr int kTrackerCells = 52;
+inline constexpr int kTrackerCells = kFullDeckCards;
 inline constexpr int kCardCaptions = 10;
 inline constexpr int kCoinsCaptions = 3;
 inline constexpr int kTitleBars = 2;

@@ -24,8 +24,8 @@ std::vector<OutputFile> PictureFiles() {
   AddBitmap(files, kTrackerStripPicture, [](int scale) { return DrawTrackerStrip(scale); });
   AddBitmap(files, BackPicture(kPictureStyle), [](int scale) { return DrawBack(scale); });
   AddBitmap(files, JokerPicture(kPictureStyle), [](int scale) { return DrawJoker(scale); });
-  for (int suit = 0; suit < 4; ++suit) {
-    for (int rank = 0; rank < 13; ++rank) {
+  for (int suit = 0; suit < kSuits; ++suit) {
+    for (int rank = 0; rank < kRanks; ++rank) {
       AddBitmap(files, FacePicture(suit, rank, kPictureStyle),
                 [suit, rank](int scale) { return DrawFace(suit, rank, scale); });
     }
