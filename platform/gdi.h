@@ -114,8 +114,9 @@ class Selection {
   GdiObject* previous_;
 };
 
-// Drawing contexts of a window. BeginPaint erases the invalid region when it was marked with erase,
-// clips drawing to it and validates the window; EndPaint shows the result.
+// Drawing contexts of a window (made with the windows' surfaces, in window.cpp). BeginPaint erases
+// the invalid region when it was marked with erase, clips drawing to it and validates the window;
+// EndPaint shows the result.
 struct PaintStruct {
   Dc* dc = nullptr;  // the context BeginPaint handed out; EndPaint releases it
   Rect paintRect;

@@ -68,31 +68,38 @@ class SurfaceWidget : public QWidget {
 
 namespace detail {
 
+// What the layer's files ask of one another, by the file that does it.
+
+// window.cpp
 // Every live window in creation order.
 const std::vector<Window*>& AllWindows();
+// The first visible window with an invalid region, or null.
+Window* NextWindowToPaint();
+// A window shown a moment ago is placed by the desktop when it maps: waits (up to a second, the
+// toolkit repainting meanwhile) until it has been.
+void WaitUntilPlaced(QWidget* topLevel);
+
+// events.cpp
 // The queue and the timers forget a window that is being destroyed.
 void ForgetWindow(Window* window);
 // Something was posted, invalidated or armed: the host loop should run our queue soon.
 void QueueChanged();
 // While held (a blocking wait), the host loop does not run our queue.
 void HoldQueue(bool hold);
-// A window shown a moment ago is placed by the desktop when it maps: waits (up to a second, the
-// toolkit repainting meanwhile) until it has been.
-void WaitUntilPlaced(QWidget* topLevel);
 // Whether RunMessageLoop is running.
 bool InMessageLoop();
+
+// session.cpp
 // The session ends (a signal, the session manager, the display gone): every top-level window gets
 // the shutdown query, posted; with `now` the queue runs at once.
 void EndSession(bool now);
 // While the loop runs, termination, hang-up and interrupt signals end the session.
 void WatchSessionEnd(bool watch);
-// The first visible window with an invalid region, or null.
-Window* NextWindowToPaint();
+
+// controls.cpp
 // The toolkit widget for a control of a predefined class ("BUTTON", "STATIC", "EDIT"), or null
 // when the class is not one of them.
 QWidget* CreateControl(Window* window, const std::string& className, QWidget* parent);
-// A top-level window for a dialog, owned by `owner`.
-QWidget* CreateDialogFrame(Window* window, Window* owner);
 // Draws a control as it shows on the screen, its top left corner at `at`, for screenshots.
 void DrawControl(Window* window, QPainter& painter, QPoint at);
 // The window behind a toolkit widget, or null.
@@ -100,6 +107,10 @@ Window* WindowOfWidget(QWidget* widget);
 // The text of a control as the toolkit holds it.
 void SetControlText(Window* window, const std::string& text);
 std::string ControlText(Window* window);
+
+// dialog.cpp
+// A top-level window for a dialog, owned by `owner`.
+QWidget* CreateDialogFrame(Window* window, Window* owner);
 
 }  // namespace detail
 }  // namespace platform
