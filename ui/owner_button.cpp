@@ -6,6 +6,14 @@
 
 namespace {
 
+// One line of a stacked caption. An all-zero rect places the line under the previous one.
+struct CaptionLine {
+  const char* text = nullptr;
+  FontSpec font;
+  platform::Rect rect;
+  Color color = 0;
+};
+
 using platform::Dc;
 using platform::GdiObject;
 using platform::Rect;
@@ -44,8 +52,6 @@ class CaptionText {
   Color oldColor_ = 0;
   int oldMode_ = 0;
 };
-
-}  // namespace
 
 void DrawHollowRect(Dc* dc, const Rect& rect, Color color) {
   const platform::Selection pen(dc, platform::CreatePen(platform::PS_SOLID, 1, color));
@@ -97,6 +103,8 @@ void DrawButtonCaption(int controlId, Dc* dc, const Rect& area, Color color) {
       break;
   }
 }
+
+}  // namespace
 
 void DrawOwnerButton(int controlId, const platform::DrawItemStruct& item) {
   Dc* dc = item.dc;

@@ -39,6 +39,11 @@ void DrawAll(Label* labels, int count, platform::Window* window, platform::Dc* d
     labels[i].Draw(window, dc);
 }
 
+// Thin light-grey frame lines of the pay tables.
+platform::LogPen TablePen() {
+  return {platform::PS_SOLID, 0, kLightGrey};
+}
+
 // The frame of a pay table from its first label `a` (the top left heading) to its last `z`: the
 // outline, the rule under the headings, and a rule right of each column but the last.
 bool DrawTableFrame(platform::Dc* dc, const Rect& a, const Rect& z,
@@ -50,12 +55,6 @@ bool DrawTableFrame(platform::Dc* dc, const Rect& a, const Rect& z,
   for (const Rect* column : columns)
     ok = ok && Line(dc, column->right, a.top, column->right, z.bottom);
   return ok;
-}
-
-}  // namespace
-
-platform::LogPen TablePen() {
-  return {platform::PS_SOLID, 0, kLightGrey};
 }
 
 int DrawCountTableFrame(platform::Window* window, platform::Dc* dc) {
@@ -131,6 +130,8 @@ int DrawPileFrame(platform::Dc* dc) {
              ? 1
              : 0;
 }
+
+}  // namespace
 
 void PaintMainScreen(platform::Window* window, platform::Dc* dc) {
   DrawAll(successesTable, kSuccessesLabels, window, dc);

@@ -10,6 +10,11 @@
 #include "ui/palette.h"
 #include "ui/pile_marker.h"
 
+std::string SuccessCaption(int low, int high) {
+  if (low == high) return std::string(15, ' ') + std::to_string(low) + "  CARDS";
+  return std::to_string(low) + "    -    " + std::to_string(high) + "  CARDS";
+}
+
 namespace {
 
 // Rows of a pay table start one pixel below its heading, under the rule that separates them, and
@@ -35,13 +40,6 @@ void SetBoxColors(Label& label, Color back, Color border, Color text) {
   label.borderStyle = platform::PS_SOLID;
   label.borderColor = border;
   label.textColor = text;
-}
-
-}  // namespace
-
-std::string SuccessCaption(int low, int high) {
-  if (low == high) return std::string(15, ' ') + std::to_string(low) + "  CARDS";
-  return std::to_string(low) + "    -    " + std::to_string(high) + "  CARDS";
 }
 
 int LayoutSuccessesTable(platform::Window* /*window*/) {
@@ -183,6 +181,8 @@ int LayoutSucceededMeter() {
   meter.SetText("52");
   return 1;
 }
+
+}  // namespace
 
 int LayoutCardCaptions() {
   constexpr int kHeight = 20;

@@ -1,17 +1,11 @@
 #pragma once
-// Builders of the pay tables, the card tracker, the succeeded box and the card captions. Called
-// once, in this order, while the main window is created; later ones read earlier rectangles.
+// The layout of the table's panels and of the card captions, made once while the main window is
+// created; the captions read the card windows' places.
 
 #include <string>
 
 #include "platform/window.h"
 
-int LayoutSuccessesTable(platform::Window* window);
-int LayoutSpecialBonusPanel(platform::Window* window);
-int LayoutCardTrackerFrame();
-int LayoutCardTracker();
-int LayoutSucceededBox();
-int LayoutSucceededMeter();
 // Needs slotRects; stops at the first hand card window that was not created (left edge 0).
 int LayoutCardCaptions();
 // The panels above the card row, in the order their rectangles depend on each other: the two
