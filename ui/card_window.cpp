@@ -22,6 +22,16 @@ CardWindowHooks cardWindowHooks;
 
 namespace {
 
+// Defined with the chains below; the card windows' handler uses some of them.
+Card* CardShownBy(int index);
+int FindCardWindow(platform::Window* window, int* index);
+void FlipToBackStep(platform::Window* window, unsigned timerId);
+void DealStep(platform::Window* window, unsigned timerId);
+void RevealStep(platform::Window* window, unsigned timerId);
+void ShowBackThenRefill(platform::Window* window);
+int DealIntoSlot(platform::Window* window);
+int ShowCard(platform::Window* window, Card* card);
+
 // One flag for all six windows: set by a press, cleared by any release.
 int cardPressed = 0;
 
@@ -153,22 +163,6 @@ platform::Rect HomeRect(int index, int clientWidth, int handTop) {
   return {x, y, x + kCardWidth, y + kCardHeight};
 }
 
-Card* CardShownBy(int index) {
-  if (index >= 0 && index < kHandSize) return handSlots[index];
-  if (index == kPileWindow) return pileTop;
-  return nullptr;
-}
-
-int FindCardWindow(platform::Window* window, int* index) {
-  for (int i = 0; i < kCardWindows; ++i) {
-    if (window != nullptr && cardWindows[i] == window) {
-      if (index != nullptr) *index = i;
-      return 1;
-    }
-  }
-  return 0;
-}
-
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam) {
   switch (msg) {
@@ -221,6 +215,57 @@ void StartReveal(int pick) {
                      &RevealStep);
 }
 
+void SlideStep(platform::Window* window, unsigned timerId) {
+  int i = 0;
+  if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return;
+  const platform::Rect& home = slotRects[i];
+  const platform::Point target{slotRects[kPileWindow].left, slotRects[kPileWindow].top};
+  platform::Window* mainWindow = platform::GetParent(window);
+
+  if (slidePos.x == 0 && slidePos.y == 0) {
+    platform::KillTimer(window, timerId);
+    slideInProgress = 1;
+    TakeSnapshot(mainWindow);
+    slidePos = {home.left, home.top};
+    slideStep = {SlideDistance(home.left, target.x), SlideDistance(home.top, target.y)};
+  }
+
+  slidePos.x = SlideMove(slidePos.x, target.x, slideStep.x);
+  slidePos.y = SlideMove(slidePos.y, target.y, slideStep.y);
+  platform::MoveWindow(window, slidePos.x, slidePos.y, kCardWidth, kCardHeight, true);
+  if (slidePos.x != target.x || slidePos.y != target.y) {
+    platform::SetTimer(window, kSlideTimer, kSlideStepMs, &SlideStep);
+    return;
+  }
+
+  platform::KillTimer(window, timerId);
+  slideInProgress = 0;
+  DropSnapshot();
+  slidePos = {0, 0};
+  slideStep = {0, 0};
+  // Without a repaint the played card's picture stays on the pile and the slot stays bare.
+  platform::MoveWindow(window, home.left, home.top, kCardWidth, kCardHeight, false);
+  platform::PostMessage(mainWindow, MSG_CARD_ARRIVED, static_cast<platform::WParam>(i), 0);
+}
+
+namespace {
+
+Card* CardShownBy(int index) {
+  if (index >= 0 && index < kHandSize) return handSlots[index];
+  if (index == kPileWindow) return pileTop;
+  return nullptr;
+}
+
+int FindCardWindow(platform::Window* window, int* index) {
+  for (int i = 0; i < kCardWindows; ++i) {
+    if (window != nullptr && cardWindows[i] == window) {
+      if (index != nullptr) *index = i;
+      return 1;
+    }
+  }
+  return 0;
+}
+
 void FlipToBackStep(platform::Window* window, unsigned timerId) {
   platform::KillTimer(window, timerId);
   int i = 0;
@@ -257,39 +302,6 @@ void DealStep(platform::Window* window, unsigned timerId) {
   selectCardPrompt.SetVisible(kShown, mainWindow, kLater);
   platform::UpdateWindow(mainWindow);
   Repaint(window);
-}
-
-void SlideStep(platform::Window* window, unsigned timerId) {
-  int i = 0;
-  if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return;
-  const platform::Rect& home = slotRects[i];
-  const platform::Point target{slotRects[kPileWindow].left, slotRects[kPileWindow].top};
-  platform::Window* mainWindow = platform::GetParent(window);
-
-  if (slidePos.x == 0 && slidePos.y == 0) {
-    platform::KillTimer(window, timerId);
-    slideInProgress = 1;
-    TakeSnapshot(mainWindow);
-    slidePos = {home.left, home.top};
-    slideStep = {SlideDistance(home.left, target.x), SlideDistance(home.top, target.y)};
-  }
-
-  slidePos.x = SlideMove(slidePos.x, target.x, slideStep.x);
-  slidePos.y = SlideMove(slidePos.y, target.y, slideStep.y);
-  platform::MoveWindow(window, slidePos.x, slidePos.y, kCardWidth, kCardHeight, true);
-  if (slidePos.x != target.x || slidePos.y != target.y) {
-    platform::SetTimer(window, kSlideTimer, kSlideStepMs, &SlideStep);
-    return;
-  }
-
-  platform::KillTimer(window, timerId);
-  slideInProgress = 0;
-  DropSnapshot();
-  slidePos = {0, 0};
-  slideStep = {0, 0};
-  // Without a repaint the played card's picture stays on the pile and the slot stays bare.
-  platform::MoveWindow(window, home.left, home.top, kCardWidth, kCardHeight, false);
-  platform::PostMessage(mainWindow, MSG_CARD_ARRIVED, static_cast<platform::WParam>(i), 0);
 }
 
 void ShowBackThenRefill(platform::Window* window) {
@@ -343,3 +355,5 @@ void RevealStep(platform::Window* window, unsigned timerId) {
   if (cardWindowHooks.resolveDouble != nullptr)
     cardWindowHooks.resolveDouble(mainWindow, doublePick);
 }
+
+}  // namespace

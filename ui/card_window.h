@@ -26,15 +26,11 @@ extern int slideInProgress;
 
 // The main window, the card windows' parent; null before they are made.
 platform::Window* TableWindow();
-// 1 and the index when the window is one of the card windows, else 0.
-int FindCardWindow(platform::Window* window, int* index);
 platform::LResult CardWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam);
-// The card that window i shows: a hand slot, or the pile top for the pile window.
-struct Card;
-Card* CardShownBy(int index);
 
-// The timed animations. Each step stops its own timer, does one thing and arms the next.
+// The timed animations. Each step (card_window.cpp) stops its own timer, does one thing and arms
+// the next.
 void StartTurnToBack();
 void StartDealChain();
 void StartSlide(int index);
@@ -43,13 +39,8 @@ void StartReveal(int pick);
 // Forgets a flight in progress with its snapshot, a reveal and a pressed card (the window is
 // closing; the next window starts with none).
 void AbandonChains();
+// One step of a card's flight to the pile (the benchmark times it alone).
 void SlideStep(platform::Window* window, unsigned timerId);
-void FlipToBackStep(platform::Window* window, unsigned timerId);
-void DealStep(platform::Window* window, unsigned timerId);
-void RevealStep(platform::Window* window, unsigned timerId);
-void ShowBackThenRefill(platform::Window* window);
-int DealIntoSlot(platform::Window* window);
-int ShowCard(platform::Window* window, Card* card);
 
 // Where the chains hand back to the game; set once by the program.
 struct CardWindowHooks {
