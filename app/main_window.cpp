@@ -18,9 +18,11 @@
 
 platform::Window* mainWindow = nullptr;
 platform::Font* buttonFont = nullptr;
-platform::Window* savedFocus = nullptr;
 
 namespace {
+
+// The control that had the focus when the window was last deactivated or minimised.
+platform::Window* savedFocus = nullptr;
 
 void OnCreate(platform::Window* window) {
   mainWindow = window;

@@ -9,8 +9,6 @@ inline constexpr const char* kTitle = "Quaxel?";
 
 extern platform::Window* mainWindow;
 extern platform::Font* buttonFont;
-// The control that had the focus when the window was last deactivated or minimised.
-extern platform::Window* savedFocus;
 
 platform::LResult MainWindowProc(platform::Window* window, unsigned msg, platform::WParam wParam,
                                  platform::LParam lParam);

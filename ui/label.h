@@ -68,12 +68,15 @@ struct Label {
 
   int Draw(platform::Window* window, platform::Dc* dc);
   int DrawBackground(platform::Window* window, platform::Dc* dc);
-  int DrawPlainText(platform::Window* window, platform::Dc* dc);
-  int DrawOutlinedText(platform::Window* window, platform::Dc* dc);
 
   platform::LogPen BorderPen() const;
   platform::LogPen OutlinePen() const;
 
   void MoveLeftTo(int x);
   void MoveTopTo(int y);
+
+ private:
+  // The two ways Draw writes the text, by drawStyle.
+  int DrawPlainText(platform::Window* window, platform::Dc* dc);
+  int DrawOutlinedText(platform::Window* window, platform::Dc* dc);
 };

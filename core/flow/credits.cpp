@@ -9,6 +9,22 @@
 #include "ui/command_buttons.h"
 #include "ui/labels.h"
 
+namespace {
+
+// The paid amount in the meters, after a payment.
+void ShowPaid(platform::Window* window, std::int32_t paid) {
+  collectableValue.SetNumber(paid, window);
+  winMeter.SetNumber(paid, window);
+  paidMeter.SetNumber(paid, window);
+  for (Label* label : {&winCaption, &winMeter, &paidCaption, &paidMeter})
+    label->SetVisible(kShown, window, kLater);
+  for (Label* label : {&saveCaption, &saveMeter, &doubleRulesNotice})
+    label->SetVisible(kHidden, window, kLater);
+  platform::UpdateWindow(window);
+}
+
+}  // namespace
+
 std::int32_t AddCredits(std::int32_t credits, std::int64_t amount) {
   constexpr std::int64_t kLow = std::numeric_limits<std::int32_t>::min();
   constexpr std::int64_t kHigh = std::numeric_limits<std::int32_t>::max();
@@ -41,17 +57,6 @@ void UpdateBetButtons(const GameState& state) {
   platform::SetFocus(state.bet >= 1 ? dealDrawButton : quitButton);
   platform::EnableWindow(oneBetButton, false);
   platform::EnableWindow(repeatBetButton, false);
-}
-
-void ShowPaid(platform::Window* window, std::int32_t paid) {
-  collectableValue.SetNumber(paid, window);
-  winMeter.SetNumber(paid, window);
-  paidMeter.SetNumber(paid, window);
-  for (Label* label : {&winCaption, &winMeter, &paidCaption, &paidMeter})
-    label->SetVisible(kShown, window, kLater);
-  for (Label* label : {&saveCaption, &saveMeter, &doubleRulesNotice})
-    label->SetVisible(kHidden, window, kLater);
-  platform::UpdateWindow(window);
 }
 
 void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits) {

@@ -17,8 +17,6 @@ void ClearGameMeters(GameState& state);
 // game ends and when a player is chosen.
 void UpdateBetButtons(const GameState& state);
 
-// The paid amount in the meters, after a payment.
-void ShowPaid(platform::Window* window, std::int32_t paid);
 // "GAME OVER", the credits, and the buttons of a finished game; at its end.
 void ShowGameOver(platform::Window* window, std::int32_t paid, std::int32_t credits);
 
