@@ -22,6 +22,7 @@
 #include "platform/window.h"
 #include "tests/app/program_fixture.h"
 #include "tests/support/person.h"
+#include "tests/support/poker_reference.h"
 #include "ui/card_window.h"
 #include "ui/command_buttons.h"
 #include "ui/labels.h"
@@ -32,7 +33,8 @@ using platform::Window;
 namespace rules {
 
 // A card is 13 * suit + rank (spades, hearts, clubs, diamonds; ace to king); jokers are alike.
-constexpr int kJoker = 52, kNone = -1;
+using reference::kJoker;
+using reference::kNone;
 
 inline int Of(const Card& card) {
   return !card.IsValid() ? kNone : card.isJoker == 1 ? kJoker : 13 * card.suit + card.rank;
@@ -51,31 +53,8 @@ inline int CardBonusFactor(int count) {
 }
 
 // What five cards pay per coin in the special bonus, each joker standing for the best card.
-inline int SpecialPay(std::array<int, 5> hand) {
-  if (std::count(hand.begin(), hand.end(), kNone) > 0) return 0;
-  std::vector<int> jokers;
-  for (int i = 0; i < 5; ++i)
-    if (hand[i] == kJoker) jokers.push_back(i);
-  int best = 0;
-  for (std::size_t t = 0; t < (jokers.empty() ? 1u : jokers.size() == 1 ? 52u : 52u * 52); ++t) {
-    for (std::size_t j = 0, code = t; j < jokers.size(); ++j, code /= 52)
-      hand[jokers[j]] = static_cast<int>(code % 52);
-    int held[13] = {}, ranks = 0;  // how many of each rank; a bit for each rank held
-    bool flush = true;
-    for (const int c : hand) {
-      ++held[c % 13];
-      ranks |= 1 << c % 13;
-      flush = flush && c / 13 == hand[0] / 13;
-    }
-    std::sort(held, held + 13, std::greater<>());
-    const bool broadway = ranks == 0x1E01;  // ten to king and the ace
-    const bool straight = held[0] == 1 && (broadway || ranks / (ranks & -ranks) == 31);
-    best = std::max(best, straight && flush              ? (broadway ? 200 : 20)
-                          : held[0] >= 4                 ? 5
-                          : held[0] == 3 && held[1] == 2 ? 2
-                                                         : flush);
-  }
-  return best;
+inline int SpecialPay(const std::array<int, 5>& hand) {
+  return reference::SpecialPay(hand);
 }
 
 inline bool Matches(int pile, int card) {
