@@ -118,16 +118,7 @@ void MakeDeck(Deck& deck, int jokers) {
   deck.Build();
 }
 
-TEST(Random, GoldenValues) {
-  SeedRandom(1);
-  EXPECT_EQ(std::vector({NextRandom(), NextRandom(), NextRandom(), NextRandom(), NextRandom()}),
-            std::vector({41, 18467, 6334, 26500, 19169}));
-  SeedRandom(0);
-  EXPECT_EQ(std::vector({NextRandom(), NextRandom(), NextRandom()}),
-            std::vector({38, 7719, 21238}));
-}
-
-// Every Shuffle reseeds from the tick count; level n is n passes on one generator stream, none at
+// The generator and the shuffle held to golden orders. Every Shuffle reseeds from the tick count; level n is n passes on one generator stream, none at
 // or below 0, and levels above 5 are 5. Every card keeps its own picture through all the moves,
 // ResetOrder restores the canonical order (jokers last) and next = 0, and each picture is released
 // exactly once at the end.

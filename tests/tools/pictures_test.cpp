@@ -134,27 +134,16 @@ InkSpread SpreadOf(const Canvas& c, uint8_t ink) {
   return spread;
 }
 
-TEST(ThemeIcons, EverySizeIsAPngOfTheIconWithEachPartScaledInPlace) {
-  const std::vector<OutputFile> files = ThemeIconFiles();
-  ASSERT_EQ(files.size(), std::size(kThemeIconSizes));
+// The installed files (paths, PNG, sizes) are checked by the installation test; here, the drawing.
+TEST(ThemeIcons, EveryLargerSizeKeepsEachPartOfTheIconInPlace) {
   const Canvas reference = DrawIcon(32);
   std::vector<uint8_t> inks = {kClear};
   for (uint8_t ink = kBlack; ink <= kWhite; ++ink)
     inks.push_back(ink);
-  for (size_t i = 0; i < files.size(); ++i) {
-    const uint32_t size = kThemeIconSizes[i];
+  for (const int size : kThemeIconSizes) {
     SCOPED_TRACE(size);
-    const std::string side = std::to_string(size);
-    EXPECT_EQ(files[i].path, "hicolor/" + side + "x" + side + "/apps/quaxel.png");
-    const Bytes& b = files[i].bytes;
-    const auto big32 = [&](size_t at) {
-      return uint32_t{b.at(at)} << 24 | b.at(at + 1) << 16 | b.at(at + 2) << 8 | b.at(at + 3);
-    };
-    EXPECT_EQ(Bytes(b.begin(), b.begin() + 16), (Bytes{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n',
-                                                       0, 0, 0, 13, 'I', 'H', 'D', 'R'}));
-    EXPECT_EQ(std::pair(big32(16), big32(20)), std::pair(size, size));
     if (size < 32) continue;
-    const Canvas icon = DrawIcon(static_cast<int>(size));
+    const Canvas icon = DrawIcon(size);
     for (const uint8_t ink : inks) {
       SCOPED_TRACE(int{ink});
       const InkSpread want = SpreadOf(reference, ink), got = SpreadOf(icon, ink);
