@@ -118,10 +118,10 @@ void MakeDeck(Deck& deck, int jokers) {
   deck.Build();
 }
 
-// The generator and the shuffle held to golden orders. Every Shuffle reseeds from the tick count; level n is n passes on one generator stream, none at
-// or below 0, and levels above 5 are 5. Every card keeps its own picture through all the moves,
-// ResetOrder restores the canonical order (jokers last) and next = 0, and each picture is released
-// exactly once at the end.
+// The generator and the shuffle held to golden orders. Every Shuffle reseeds from the tick count;
+// level n is n passes on one generator stream, none at or below 0, and levels above 5 are 5. Every
+// card keeps its own picture through all the moves, ResetOrder restores the canonical order (jokers
+// last) and next = 0, and each picture is released exactly once at the end.
 TEST(Deck, GoldenOrdersKeepEveryPicture) {
   const std::vector<int> level5 = {29, 47, 22, 40, 52, 17, 5, 50, 19, 20};
   const std::tuple<int, int, std::uint32_t, std::vector<int>> cases[] = {
