@@ -41,6 +41,13 @@ bool EnsureProgram() {
   return mainWindow != nullptr;
 }
 
+// The program is up for a benchmark; the benchmark is skipped with a reason when it is not.
+bool Ready(benchmark::State& state) {
+  if (EnsureProgram()) return true;
+  state.SkipWithError("the program did not start");
+  return false;
+}
+
 // Our queue, then the toolkit's: everything the step caused has reached the display.
 void Settle() {
   platform::RunUntilIdle();
@@ -95,10 +102,7 @@ void SurfaceCopy(benchmark::State& state) {
 BENCHMARK(SurfaceCopy)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 void PaintWholeScreen(benchmark::State& state, int mode) {
-  if (!EnsureProgram()) {
-    state.SkipWithError("the program did not start");
-    return;
-  }
+  if (!Ready(state)) return;
   const int before = doubleMode;
   doubleMode = mode;
   for (auto _ : state) {
@@ -124,10 +128,7 @@ BENCHMARK(DoubleScreenPaint)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTi
 // One step of a flight: the card window moves 25 pixels and the table it uncovers is served from
 // the snapshot.
 void SlideStep(benchmark::State& state) {
-  if (!EnsureProgram()) {
-    state.SkipWithError("the program did not start");
-    return;
-  }
+  if (!Ready(state)) return;
   platform::Window* card = cardWindows[2];
   const platform::Rect home = slotRects[2];
   platform::Dc* dc = platform::GetDC(mainWindow);
@@ -154,10 +155,7 @@ BENCHMARK(SlideStep)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 // A meter takes a new number: its box alone is painted and shown.
 void LabelRefresh(benchmark::State& state) {
-  if (!EnsureProgram()) {
-    state.SkipWithError("the program did not start");
-    return;
-  }
+  if (!Ready(state)) return;
   int value = 0;
   for (auto _ : state) {
     creditsMeter.SetNumber(1000000 + (++value % 2), mainWindow);
@@ -169,10 +167,7 @@ BENCHMARK(LabelRefresh)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 // A card lands: its window goes from the pile back to its slot without a repaint, the screen
 // keeping what it showed.
 void CardArrival(benchmark::State& state) {
-  if (!EnsureProgram()) {
-    state.SkipWithError("the program did not start");
-    return;
-  }
+  if (!Ready(state)) return;
   platform::Window* card = cardWindows[2];
   const platform::Rect home = slotRects[2];
   const platform::Rect pile = slotRects[kPileWindow];
@@ -189,10 +184,7 @@ void CardArrival(benchmark::State& state) {
 BENCHMARK(CardArrival)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 void SimulatedGame(benchmark::State& state) {
-  if (!EnsureProgram()) {
-    state.SkipWithError("the program did not start");
-    return;
-  }
+  if (!Ready(state)) return;
   for (auto _ : state)
     PlayOneGame();
 }

@@ -27,6 +27,7 @@ Card* CardShownBy(int index);
 int FindCardWindow(platform::Window* window, int* index);
 void FlipToBackStep(platform::Window* window, unsigned timerId);
 void DealStep(platform::Window* window, unsigned timerId);
+void SlideStep(platform::Window* window, unsigned timerId);
 void RevealStep(platform::Window* window, unsigned timerId);
 void ShowBackThenRefill(platform::Window* window);
 int DealIntoSlot(platform::Window* window);
@@ -215,39 +216,6 @@ void StartReveal(int pick) {
                      &RevealStep);
 }
 
-void SlideStep(platform::Window* window, unsigned timerId) {
-  int i = 0;
-  if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return;
-  const platform::Rect& home = slotRects[i];
-  const platform::Point target{slotRects[kPileWindow].left, slotRects[kPileWindow].top};
-  platform::Window* mainWindow = platform::GetParent(window);
-
-  if (slidePos.x == 0 && slidePos.y == 0) {
-    platform::KillTimer(window, timerId);
-    slideInProgress = 1;
-    TakeSnapshot(mainWindow);
-    slidePos = {home.left, home.top};
-    slideStep = {SlideDistance(home.left, target.x), SlideDistance(home.top, target.y)};
-  }
-
-  slidePos.x = SlideMove(slidePos.x, target.x, slideStep.x);
-  slidePos.y = SlideMove(slidePos.y, target.y, slideStep.y);
-  platform::MoveWindow(window, slidePos.x, slidePos.y, kCardWidth, kCardHeight, true);
-  if (slidePos.x != target.x || slidePos.y != target.y) {
-    platform::SetTimer(window, kSlideTimer, kSlideStepMs, &SlideStep);
-    return;
-  }
-
-  platform::KillTimer(window, timerId);
-  slideInProgress = 0;
-  DropSnapshot();
-  slidePos = {0, 0};
-  slideStep = {0, 0};
-  // Without a repaint the played card's picture stays on the pile and the slot stays bare.
-  platform::MoveWindow(window, home.left, home.top, kCardWidth, kCardHeight, false);
-  platform::PostMessage(mainWindow, MSG_CARD_ARRIVED, static_cast<platform::WParam>(i), 0);
-}
-
 namespace {
 
 Card* CardShownBy(int index) {
@@ -354,6 +322,39 @@ void RevealStep(platform::Window* window, unsigned timerId) {
   platform::UpdateWindow(mainWindow);
   if (cardWindowHooks.resolveDouble != nullptr)
     cardWindowHooks.resolveDouble(mainWindow, doublePick);
+}
+
+void SlideStep(platform::Window* window, unsigned timerId) {
+  int i = 0;
+  if (!FindCardWindow(window, &i) || !IsHandIndex(i)) return;
+  const platform::Rect& home = slotRects[i];
+  const platform::Point target{slotRects[kPileWindow].left, slotRects[kPileWindow].top};
+  platform::Window* mainWindow = platform::GetParent(window);
+
+  if (slidePos.x == 0 && slidePos.y == 0) {
+    platform::KillTimer(window, timerId);
+    slideInProgress = 1;
+    TakeSnapshot(mainWindow);
+    slidePos = {home.left, home.top};
+    slideStep = {SlideDistance(home.left, target.x), SlideDistance(home.top, target.y)};
+  }
+
+  slidePos.x = SlideMove(slidePos.x, target.x, slideStep.x);
+  slidePos.y = SlideMove(slidePos.y, target.y, slideStep.y);
+  platform::MoveWindow(window, slidePos.x, slidePos.y, kCardWidth, kCardHeight, true);
+  if (slidePos.x != target.x || slidePos.y != target.y) {
+    platform::SetTimer(window, kSlideTimer, kSlideStepMs, &SlideStep);
+    return;
+  }
+
+  platform::KillTimer(window, timerId);
+  slideInProgress = 0;
+  DropSnapshot();
+  slidePos = {0, 0};
+  slideStep = {0, 0};
+  // Without a repaint the played card's picture stays on the pile and the slot stays bare.
+  platform::MoveWindow(window, home.left, home.top, kCardWidth, kCardHeight, false);
+  platform::PostMessage(mainWindow, MSG_CARD_ARRIVED, static_cast<platform::WParam>(i), 0);
 }
 
 }  // namespace

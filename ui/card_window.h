@@ -39,8 +39,6 @@ void StartReveal(int pick);
 // Forgets a flight in progress with its snapshot, a reveal and a pressed card (the window is
 // closing; the next window starts with none).
 void AbandonChains();
-// One step of a card's flight to the pile (the benchmark times it alone).
-void SlideStep(platform::Window* window, unsigned timerId);
 
 // Where the chains hand back to the game; set once by the program.
 struct CardWindowHooks {
